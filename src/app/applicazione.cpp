@@ -1,0 +1,37 @@
+#include "app/applicazione.h"
+
+#include "surface/messaggio.h"
+
+#include <QWidget>
+
+#include <exception>
+
+Applicazione::Applicazione(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(TitoloApplicazione);
+}
+
+bool Applicazione::notify(QObject *destinatario, QEvent *evento)
+{
+    try {
+        return QApplication::notify(destinatario, evento);
+    } catch (const std::exception &errore) {
+        ErroreFatale(QString::fromLocal8Bit(errore.what()));
+    } catch (...) {
+        ErroreFatale(QStringLiteral("errore sconosciuto"));
+    }
+    return false;
+}
+
+void ErroreFatale(const QString &cosa)
+{
+    // One report is enough: what fails while the first is shown is the same failure.
+    static bool segnalato = false;
+    if (segnalato)
+        return;
+    segnalato = true;
+    for (QWidget *finestra : QApplication::topLevelWidgets())
+        finestra->hide();
+    MsgBox(QStringLiteral("Si è verificato un errore: %1.\nIl programma viene chiuso.").arg(cosa));
+    QCoreApplication::exit(1);
+}

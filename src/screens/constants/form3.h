@@ -1,0 +1,48 @@
+#pragma once
+
+#include "surface/schermo.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <variant>
+
+class Pulsante;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+// A constant as its box last left it: never read yet, accepted as a double, or
+// rejected (the empty string).
+using Costante = std::variant<std::monostate, double, QString>;
+
+bool Rifiutata(const Costante &valore);
+
+// The constants screen: the axes of ellipses A and B and the ratio d of their angles.
+class Form3 : public Schermo
+{
+    Q_OBJECT
+public:
+    Form3();
+
+    Costante VALa, VALb, VALc, VALd, VALe;
+    std::int16_t Miocolor = 0; // palette index of the most recent curve
+
+    QLabel *Label1;
+    QGroupBox *Frame1, *Frame2, *Frame3;
+    QLabel *Label2, *Label3, *Label4, *Label5, *Label6;
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5;
+    Pulsante *Command1, *Command2;
+
+    void Form_Activate() override;
+    void Command2_Click();
+    void Command1_Click();
+
+private:
+    void LeggiText1();
+    void LeggiText2();
+    void LeggiText3();
+    void LeggiText4();
+    void LeggiText5();
+    void LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio);
+};

@@ -1,0 +1,25 @@
+#include "screens/intro/form1.h"
+
+#include "app/schermi.h"
+#include "screens/calibration/form2.h"
+#include "surface/controlli.h"
+#include "surface/twips.h"
+
+#include <QFrame>
+
+Form1::Form1() : Schermo(QStringLiteral("Form1"), Twips(0, 0, 11670, 8565).size(), Apertura::Normale)
+{
+    OLE1 = new QFrame(this);
+    OLE1->setGeometry(Twips(570, 210, 9495, 6135));
+    OLE1->setFocusPolicy(Qt::StrongFocus);
+    Command1 = Crea<Pulsante>(QStringLiteral("AVANTI"), this, Twips(3600, 5640, 2895, 855));
+    setTabOrder(OLE1, Command1);
+    OLE1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::Command1_Click()
+{
+    app::Form2().Show();
+}

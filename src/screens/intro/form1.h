@@ -1,0 +1,18 @@
+#pragma once
+
+#include "surface/schermo.h"
+
+class Pulsante;
+
+// The opening screen: the explanatory page and the button that leads on.
+class Form1 : public Schermo
+{
+    Q_OBJECT
+public:
+    Form1();
+
+    QWidget *OLE1;
+    Pulsante *Command1;
+
+    void Command1_Click();
+};

@@ -1,0 +1,77 @@
+#include "screens/plot/form4.h"
+
+#include "app/schermi.h"
+#include "screens/calibration/form2.h"
+#include "screens/constants/form3.h"
+#include "screens/plot/curva.h"
+#include "surface/controlli.h"
+#include "surface/palette.h"
+#include "surface/twips.h"
+
+Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
+{
+    Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 1800, 1695, 615));
+    Command2 = Crea<Pulsante>(QStringLiteral("Cancella e riprendi"), this, Twips(3000, 720, 1695, 615));
+    Command1 = Crea<Pulsante>(QStringLiteral("RIPRENDI"), this, Twips(960, 720, 1695, 615));
+    setTabOrder(Command3, Command2);
+    setTabOrder(Command2, Command1);
+    Command3->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+}
+
+void Form4::Form_Activate()
+{
+    P1 = 3.1415927f / 180;
+    const ::Form3 &costanti = app::Form3();
+    Va = costanti.VALa;
+    Vb = costanti.VALb;
+    Vc = costanti.VALc;
+    Vd = costanti.VALd;
+    Ve = costanti.VALe;
+    setScaleMode(Scala::Centimetri);
+    setDrawWidth(2);
+    setScaleWidth(200);
+    setScaleHeight(float(double(ScaleWidth()) * app::Form2().Incr.value_or(0)));
+    CX = float(ScaleWidth() / 2.0 + 10);
+    CY = float(ScaleHeight() / 2.0);
+    Line(CX, 0, CX, ScaleHeight(), QBColor(0));
+    Line(0, CY, ScaleWidth(), CY, QBColor(0));
+    CALCOLA();
+}
+
+void Form4::CALCOLA()
+{
+    // A box rejected since the last "AVANTI" leaves no number to draw with: this
+    // activation draws the axes only, and the next accepted "AVANTI" draws again.
+    const double *a = std::get_if<double>(&Va), *b = std::get_if<double>(&Vb), *c = std::get_if<double>(&Vc),
+                 *d = std::get_if<double>(&Vd), *e = std::get_if<double>(&Ve);
+    if (!a || !b || !c || !d || !e)
+        return;
+
+    ::Form3 &costanti = app::Form3();
+    costanti.Miocolor = ColoreSeguente(costanti.Miocolor);
+    for (std::int16_t Alfa = 0; Alfa <= 360; ++Alfa) {
+        const Scostamento punto = PuntoCurva(Alfa, P1, *a, *b, *c, *d, *e);
+        if (DentroGliAssi(punto, CX, CY))
+            PSet(float(CX + punto.X), float(CY + punto.Y), QBColor(costanti.Miocolor));
+    }
+}
+
+void Form4::Command1_Click()
+{
+    app::Form3().Show();
+}
+
+void Form4::Command2_Click()
+{
+    Cls();
+    app::Form3().Show();
+}
+
+void Form4::Command3_Click()
+{
+    End();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPushButton>
+
+class QLabel;
+class QLineEdit;
+
+// A push button that the focused user presses with Space or with Enter; a caption
+// too long for one line wraps at blanks.
+class Pulsante : public QPushButton
+{
+    Q_OBJECT
+public:
+    Pulsante(const QString &caption, QWidget *contenitore);
+
+protected:
+    void keyPressEvent(QKeyEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
+};
+
+// A control with its caption or text, placed in its container.
+template <typename Controllo>
+Controllo *Crea(const QString &testo, QWidget *contenitore, QRect posto)
+{
+    auto *controllo = new Controllo(testo, contenitore);
+    controllo->setGeometry(posto);
+    return controllo;
+}
+
+// The red heading of a screen, at 13.5 points.
+enum class Peso { Normale, Grassetto };
+void Intestazione(QLabel *label, Peso peso);
+
+// The background colour of a text box.
+void setBackColor(QLineEdit *casella, QColor colore);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QColor>
+
+// The 16-colour palette of the drawing surface. An index outside 0 to 15
+// throws std::out_of_range.
+QColor QBColor(int indice);

@@ -1,0 +1,150 @@
+#include "surface/schermo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <stdexcept>
+
+namespace {
+
+const Schermo *s_attivo = nullptr;
+
+} // namespace
+
+Schermo::Schermo(const QString &nome, QSize area, Apertura apertura)
+    : m_apertura(apertura), m_scala(QPointF(logicalDpiX(), logicalDpiY()))
+{
+    setObjectName(nome);
+    setWindowTitle(nome);
+    resize(area);
+}
+
+Schermo::~Schermo()
+{
+    if (s_attivo == this)
+        s_attivo = nullptr;
+}
+
+const Schermo *Schermo::attivo()
+{
+    return s_attivo;
+}
+
+void Schermo::Show()
+{
+    if (isHidden()) {
+        if (m_apertura == Apertura::Massimizzata)
+            showMaximized();
+        else
+            show();
+    }
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+bool Schermo::event(QEvent *evento)
+{
+    const bool gestito = QWidget::event(evento);
+    if (evento->type() == QEvent::WindowActivate && s_attivo != this) {
+        s_attivo = this;
+        Form_Activate();
+    }
+    return gestito;
+}
+
+void Schermo::paintEvent(QPaintEvent *evento)
+{
+    QPainter pittore(this);
+    const QImage &immagine = m_disegno.immagine();
+    const qreal dpr = immagine.devicePixelRatio();
+    const QRect r = evento->rect();
+    pittore.drawImage(QRectF(r), immagine, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+}
+
+void Schermo::resizeEvent(QResizeEvent *evento)
+{
+    QWidget::resizeEvent(evento);
+    preparaDisegno();
+}
+
+void Schermo::closeEvent(QCloseEvent *evento)
+{
+    // A screen closed from its window loses its drawing; its values live on.
+    m_disegno.cancella();
+    if (s_attivo == this)
+        s_attivo = nullptr;
+    QWidget::closeEvent(evento);
+}
+
+void Schermo::preparaDisegno()
+{
+    m_disegno.copri(size(), devicePixelRatioF());
+}
+
+void Schermo::setScaleMode(int modo)
+{
+    m_scala.setScaleMode(modo, area());
+}
+
+float Schermo::ScaleWidth() const
+{
+    return m_scala.ScaleWidth(area());
+}
+
+void Schermo::setScaleWidth(float larghezza)
+{
+    m_scala.setScaleWidth(larghezza, area());
+}
+
+float Schermo::ScaleHeight() const
+{
+    return m_scala.ScaleHeight(area());
+}
+
+void Schermo::setScaleHeight(float altezza)
+{
+    m_scala.setScaleHeight(altezza, area());
+}
+
+void Schermo::setDrawWidth(int pixel)
+{
+    if (pixel < 1)
+        throw std::invalid_argument("spessore del tratto non valido");
+    m_drawWidth = pixel;
+}
+
+void Schermo::PSet(float x, float y, QColor colore)
+{
+    preparaDisegno();
+    m_disegno.punto(m_scala.inPixel(x, y, area()), m_drawWidth, colore);
+    update();
+}
+
+void Schermo::Line(float x1, float y1, float x2, float y2, QColor colore)
+{
+    preparaDisegno();
+    m_disegno.linea(m_scala.inPixel(x1, y1, area()), m_scala.inPixel(x2, y2, area()), m_drawWidth, colore);
+    update();
+}
+
+void Schermo::Cls()
+{
+    m_disegno.cancella();
+    update();
+}
+
+QColor Schermo::Point(float x, float y) const
+{
+    return m_disegno.colore(m_scala.inPixel(x, y, area()));
+}
+
+void End()
+{
+    for (QWidget *finestra : QApplication::topLevelWidgets())
+        finestra->hide();
+    QCoreApplication::exit(0);
+}
