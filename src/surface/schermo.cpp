@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -11,10 +12,14 @@ namespace {
 
 const Schermo *s_attivo = nullptr;
 
+// How long a window shown maximized waits for its maximized size before its
+// activation runs at whatever size it has.
+constexpr int AttesaMassimaMs = 1000;
+
 } // namespace
 
 Schermo::Schermo(const QString &nome, QSize area, Apertura apertura)
-    : m_apertura(apertura), m_scala(QPointF(logicalDpiX(), logicalDpiY()))
+    : m_apertura(apertura), m_areaProgettata(area), m_scala(QPointF(logicalDpiX(), logicalDpiY()))
 {
     setObjectName(nome);
     setWindowTitle(nome);
@@ -35,6 +40,10 @@ const Schermo *Schermo::attivo()
 void Schermo::Show()
 {
     if (isHidden()) {
+        if (m_apertura == Apertura::Massimizzata && !isMaximized()) {
+            m_attendeDimensione = true;
+            QTimer::singleShot(AttesaMassimaMs, this, &Schermo::dimensioneRicevuta);
+        }
         if (m_apertura == Apertura::Massimizzata)
             showMaximized();
         else
@@ -51,9 +60,21 @@ bool Schermo::event(QEvent *evento)
     const bool gestito = QWidget::event(evento);
     if (evento->type() == QEvent::WindowActivate && s_attivo != this) {
         s_attivo = this;
-        Form_Activate();
+        if (m_attendeDimensione)
+            m_attivazioneSospesa = true;
+        else
+            Form_Activate();
     }
     return gestito;
+}
+
+void Schermo::dimensioneRicevuta()
+{
+    m_attendeDimensione = false;
+    if (m_attivazioneSospesa) {
+        m_attivazioneSospesa = false;
+        Form_Activate();
+    }
 }
 
 void Schermo::paintEvent(QPaintEvent *evento)
@@ -69,6 +90,8 @@ void Schermo::resizeEvent(QResizeEvent *evento)
 {
     QWidget::resizeEvent(evento);
     preparaDisegno();
+    if (m_attendeDimensione && size() != m_areaProgettata)
+        dimensioneRicevuta();
 }
 
 void Schermo::closeEvent(QCloseEvent *evento)

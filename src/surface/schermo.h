@@ -55,8 +55,15 @@ protected:
 private:
     QSizeF area() const { return QSizeF(size()); }
     void preparaDisegno();
+    void dimensioneRicevuta();
 
     Apertura m_apertura;
+    QSize m_areaProgettata;
+    // A window shown maximized can be activated before the window system has given it
+    // its maximized size; its first figure must fill that size, so the activation
+    // waits for it.
+    bool m_attendeDimensione = false;
+    bool m_attivazioneSospesa = false;
     Scala m_scala;
     int m_drawWidth = 1;
     Disegno m_disegno;

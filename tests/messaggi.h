@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the program's message boxes as a user would, pressing OK, and keeps what
+// each one said. `allaComparsa` runs while a box is shown, before it is closed.
+class Messaggi : public QObject
+{
+public:
+    explicit Messaggi(std::function<void()> allaComparsa = {}) : m_allaComparsa(std::move(allaComparsa))
+    {
+        connect(&m_controllo, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            titoli << box->windowTitle();
+            testi << box->text();
+            pulsanti << box->buttons().size();
+            if (m_allaComparsa)
+                m_allaComparsa();
+            box->accept();
+        });
+        m_controllo.start(5);
+    }
+
+    QStringList titoli;
+    QStringList testi;
+    QList<qsizetype> pulsanti;
+
+private:
+    std::function<void()> m_allaComparsa;
+    QTimer m_controllo;
+};

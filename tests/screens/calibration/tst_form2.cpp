@@ -1,0 +1,4 @@
+#include <QtTest>
+class Vuoto : public QObject { Q_OBJECT };
+QTEST_MAIN(Vuoto)
+#include "tst_form2.moc"
