@@ -1,5 +1,6 @@
 #include "app/applicazione.h"
 
+#include "surface/controlli.h"
 #include "surface/messaggio.h"
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 Applicazione::Applicazione(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(TitoloApplicazione);
+    setFont(CarattereDiProgetto(8));
 }
 
 bool Applicazione::notify(QObject *destinatario, QEvent *evento)

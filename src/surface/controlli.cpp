@@ -40,13 +40,19 @@ void setBackColor(QLineEdit *casella, QColor colore)
     casella->setPalette(tavolozza);
 }
 
-void Intestazione(QLabel *label, Peso peso)
+QFont CarattereDiProgetto(qreal punti)
 {
-    // The headings were designed in MS Sans Serif; Liberation Sans has close enough
-    // widths for them to fit their labels.
+    // Liberation Sans has widths close enough to MS Sans Serif's for every caption to
+    // fit the control it was placed in.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont carattere(QStringLiteral("MS Sans Serif"));
-    carattere.setPointSizeF(13.5);
+    carattere.setPointSizeF(punti);
+    return carattere;
+}
+
+void Intestazione(QLabel *label, Peso peso)
+{
+    QFont carattere = CarattereDiProgetto(13.5);
     carattere.setBold(peso == Peso::Grassetto);
     label->setFont(carattere);
     QPalette tavolozza = label->palette();

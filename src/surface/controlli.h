@@ -27,6 +27,9 @@ Controllo *Crea(const QString &testo, QWidget *contenitore, QRect posto)
     return controllo;
 }
 
+// The face the screens were designed in, at this size.
+QFont CarattereDiProgetto(qreal punti);
+
 // The red heading of a screen, at 13.5 points.
 enum class Peso { Normale, Grassetto };
 void Intestazione(QLabel *label, Peso peso);
