@@ -54,7 +54,8 @@ bool taglia(QLineF &segmento, const QRectF &r)
 void Disegno::copri(QSize area, qreal dpr)
 {
     m_area = area;
-    const QSize richiesta = (QSizeF(area) * dpr).toSize();
+    // At least one pixel: an area squeezed to nothing still keeps what was drawn.
+    const QSize richiesta = (QSizeF(area) * dpr).toSize().expandedTo(QSize(1, 1));
     if (!m_immagine.isNull() && dpr == m_dpr && m_immagine.width() >= richiesta.width()
         && m_immagine.height() >= richiesta.height())
         return;

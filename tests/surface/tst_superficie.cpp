@@ -128,6 +128,8 @@ private slots:
         disegno.copri(QSize(400, 300), 1);
         QCOMPARE(disegno.immagine().size(), QSize(400, 300));
         QCOMPARE(disegno.colore(QPointF(30, 30)), Rosso);
+        disegno.copri(QSize(0, 0), 1);
+        QCOMPARE(disegno.colore(QPointF(30, 30)), Rosso);
         disegno.cancella();
         QCOMPARE(pixelDisegnati(disegno), 0);
     }
