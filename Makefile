@@ -4,8 +4,10 @@
 # X input and screenshot tools for the whole-program tests.
 PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 \
             xvfb xauth openbox xdotool xclip x11-utils imagemagick
+# Checking the installed desktop files and building the Debian package.
+PACKAGES += appstream desktop-file-utils dpkg-dev file
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test clean screenshots package
 
 all: build
 
@@ -34,6 +36,14 @@ run: build
 
 test: build
 	ctest --preset default
+
+# PNGs of the four screens in docs/screenshots/, taken along the whole-program tests' road.
+screenshots: build
+	scripts/screenshots.sh build docs/screenshots
+
+# The Debian package, build/ordelio_<version>_<arch>.deb.
+package: build
+	cd build && cpack -G DEB
 
 clean:
 	rm -rf build
