@@ -4,10 +4,12 @@
 # X input and screenshot tools for the whole-program tests.
 PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 \
             xvfb xauth openbox xdotool xclip x11-utils imagemagick
+# Benchmarks, and the fuzzer with its sanitizers (clang).
+PACKAGES += libbenchmark-dev clang-14 libclang-rt-14-dev
 # Checking the installed desktop files and building the Debian package.
 PACKAGES += appstream desktop-file-utils dpkg-dev file
 
-.PHONY: all deps configure build run test clean screenshots package
+.PHONY: all deps configure build run test clean bench fuzz test-asan screenshots package
 
 all: build
 
@@ -44,6 +46,28 @@ screenshots: build
 # The Debian package, build/ordelio_<version>_<arch>.deb.
 package: build
 	cd build && cpack -G DEB
+
+# Speed and memory against their floors, outside the tests.
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	./build-bench/bench/bench_ordelio
+
+# The number services under libFuzzer, for FUZZ_SECONDS; new inputs go to
+# build-fuzz/corpus, the seeds in fuzz/corpus stay as they are.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target fuzz_numeri
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/fuzz/fuzz_numeri -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	    -print_final_stats=1 -artifact_prefix=build-fuzz/ -dict=fuzz/numeri.dict build-fuzz/corpus fuzz/corpus
+
+# Every test under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
 
 clean:
 	rm -rf build

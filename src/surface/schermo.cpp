@@ -79,6 +79,7 @@ void Schermo::dimensioneRicevuta()
 
 void Schermo::paintEvent(QPaintEvent *evento)
 {
+    m_ridisegnoChiesto = false;
     QPainter pittore(this);
     const QImage &immagine = m_disegno.immagine();
     const qreal dpr = immagine.devicePixelRatio();
@@ -89,7 +90,9 @@ void Schermo::paintEvent(QPaintEvent *evento)
 void Schermo::resizeEvent(QResizeEvent *evento)
 {
     QWidget::resizeEvent(evento);
-    preparaDisegno();
+    // A screen that has drawn nothing yet holds no image: most never draw.
+    if (!m_disegno.immagine().isNull())
+        preparaDisegno();
     if (m_attendeDimensione && size() != m_areaProgettata)
         dimensioneRicevuta();
 }
@@ -144,13 +147,23 @@ void Schermo::PSet(float x, float y, QColor colore)
 {
     preparaDisegno();
     m_disegno.punto(m_scala.inPixel(x, y, area()), m_drawWidth, colore);
-    update();
+    ridisegna();
 }
 
 void Schermo::Line(float x1, float y1, float x2, float y2, QColor colore)
 {
     preparaDisegno();
     m_disegno.linea(m_scala.inPixel(x1, y1, area()), m_scala.inPixel(x2, y2, area()), m_drawWidth, colore);
+    ridisegna();
+}
+
+void Schermo::ridisegna()
+{
+    // Asking Qt again for each of thousands of dots costs more than drawing them. A
+    // hidden screen is painted whole when it is shown, so it needs no request.
+    if (m_ridisegnoChiesto || !isVisible())
+        return;
+    m_ridisegnoChiesto = true;
     update();
 }
 

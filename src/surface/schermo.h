@@ -55,6 +55,7 @@ protected:
 private:
     QSizeF area() const { return QSizeF(size()); }
     void preparaDisegno();
+    void ridisegna();
     void dimensioneRicevuta();
 
     Apertura m_apertura;
@@ -67,6 +68,8 @@ private:
     Scala m_scala;
     int m_drawWidth = 1;
     Disegno m_disegno;
+    // A repaint already asked for covers every dot drawn before it happens.
+    bool m_ridisegnoChiesto = false;
 };
 
 // Ends the program: every screen closes at once and the event loop returns 0.
