@@ -1,10 +1,19 @@
 #include "app/applicazione.h"
 #include "app/schermi.h"
+#include "screens/intro/caratteri.h"
 #include "screens/intro/form1.h"
+
+#include <exception>
 
 int main(int argc, char *argv[])
 {
     Applicazione applicazione(argc, argv);
+    try {
+        RegistraCaratteri();
+    } catch (const std::exception &errore) {
+        ErroreFatale(QString::fromUtf8(errore.what()));
+        return 1;
+    }
     app::Form1().Show();
     const int esito = applicazione.exec();
     app::ChiudiSchermi();

@@ -2,17 +2,15 @@
 
 #include "app/schermi.h"
 #include "screens/calibration/form2.h"
+#include "screens/intro/pagina.h"
 #include "surface/controlli.h"
 #include "surface/twips.h"
 
-#include <QFrame>
-
 Form1::Form1() : Schermo(QStringLiteral("Form1"), Twips(0, 0, 11670, 8565).size(), Apertura::Normale)
 {
-    OLE1 = new QFrame(this);
+    OLE1 = new Pagina(this);
     OLE1->setGeometry(Twips(570, 210, 9495, 6135));
     OLE1->setAccessibleName(QStringLiteral("Pagina di spiegazione")); // it takes the focus first
-    OLE1->setFocusPolicy(Qt::StrongFocus);
     Command1 = Crea<Pulsante>(QStringLiteral("AVANTI"), this, Twips(3600, 5640, 2895, 855));
     setTabOrder(OLE1, Command1);
     OLE1->setFocus();

@@ -2,6 +2,7 @@
 
 #include "surface/schermo.h"
 
+class Pagina;
 class Pulsante;
 
 // The opening screen: the explanatory page and the button that leads on.
@@ -11,7 +12,7 @@ class Form1 : public Schermo
 public:
     Form1();
 
-    QWidget *OLE1;
+    Pagina *OLE1;
     Pulsante *Command1;
 
     void Command1_Click();

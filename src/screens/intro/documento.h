@@ -1,0 +1,27 @@
+#pragma once
+
+#include "screens/intro/formule.h"
+
+#include <QList>
+#include <QString>
+
+#include <variant>
+
+// The explanatory page: seventeen paragraphs of body text and formulas, as the
+// opening screen shows them.
+
+// A run of body text (tabs included) or a typeset formula.
+using Parte = std::variant<QString, formule::Pezzo>;
+
+struct Paragrafo
+{
+    // Twips from the top of the page to the top of the paragraph's line.
+    int alto = 0;
+    QList<Parte> parti;
+
+    // The paragraph's text, each formula standing as one U+FFFC, as in a text document.
+    QString testo() const;
+    QList<formule::Pezzo> formule() const;
+};
+
+QList<Paragrafo> Documento();

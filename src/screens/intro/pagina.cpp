@@ -1,0 +1,142 @@
+#include "screens/intro/pagina.h"
+
+#include "screens/intro/caratteri.h"
+#include "surface/twips.h"
+
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// Lines start 600 twips in from the left; tab stops every half inch from there.
+constexpr qreal Margine = 600.0 / TwipsPerPixel;
+constexpr qreal PassoTab = 720.0 / TwipsPerPixel;
+
+// Positions are compared in whole twips, so text that ends on a stop moves on to
+// the next one ("\tDove \t" ends exactly on the third).
+qreal prossimoTab(qreal x)
+{
+    const qreal twips = std::round((x - Margine) * TwipsPerPixel);
+    return Margine + (std::floor(twips / (PassoTab * TwipsPerPixel)) + 1) * PassoTab;
+}
+
+} // namespace
+
+Pagina::Pagina(QWidget *contenitore) : QFrame(contenitore), m_documento(Documento())
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setFocusPolicy(Qt::StrongFocus);
+    // A screen reader reads the page as text.
+    setAccessibleName(QStringLiteral("Pagina introduttiva"));
+    QStringList testi;
+    for (const Paragrafo &paragrafo : m_documento)
+        testi << paragrafo.testo();
+    setAccessibleDescription(testi.join(QLatin1Char('\n')).trimmed());
+    setAutoFillBackground(true);
+    QPalette tavolozza = palette();
+    tavolozza.setColor(QPalette::Window, Qt::white);
+    tavolozza.setColor(QPalette::WindowText, Qt::black);
+    setPalette(tavolozza);
+}
+
+QSize Pagina::DimensioneNaturale()
+{
+    return Twips(0, 0, 10208, 7841).size();
+}
+
+QList<Pagina::Posto> Pagina::disponi(const Paragrafo &paragrafo) const
+{
+    const QFontMetricsF metrica(CarattereCorpo());
+    // The line is as tall as its tallest formula, and at least as the body text.
+    qreal su = metrica.ascent();
+    for (const formule::Pezzo &formula : paragrafo.formule())
+        su = std::max(su, formula->su());
+    const qreal base = paragrafo.alto / qreal(TwipsPerPixel) + su;
+
+    QList<Posto> posti;
+    qreal x = Margine;
+    for (const Parte &parte : paragrafo.parti) {
+        if (const auto *formula = std::get_if<formule::Pezzo>(&parte)) {
+            posti.append({QPointF(x, base), {}, *formula, (*formula)->larghezza()});
+            x += (*formula)->larghezza();
+            continue;
+        }
+        const QStringList campi = std::get<QString>(parte).split(QLatin1Char('\t'));
+        for (qsizetype n = 0; n < campi.size(); ++n) {
+            if (n > 0)
+                x = prossimoTab(x);
+            const qreal larghezza = metrica.horizontalAdvance(campi[n]);
+            if (!campi[n].isEmpty())
+                posti.append({QPointF(x, base), campi[n], nullptr, larghezza});
+            x += larghezza;
+        }
+    }
+    return posti;
+}
+
+QList<Pagina::Riga> Pagina::impaginazione() const
+{
+    const QFontMetricsF metrica(CarattereCorpo());
+    QList<Riga> righe;
+    for (const Paragrafo &paragrafo : m_documento) {
+        const qreal alto = paragrafo.alto / qreal(TwipsPerPixel);
+        Riga riga;
+        riga.base = alto + metrica.ascent();
+        qreal destra = Margine;
+        qreal basso = riga.base + metrica.descent();
+        for (const Posto &posto : disponi(paragrafo)) {
+            riga.base = posto.origine.y();
+            destra = posto.origine.x() + posto.larghezza;
+            if (posto.formula) {
+                const formule::Box &f = *posto.formula;
+                riga.formule << QRectF(posto.origine.x(), riga.base - f.su(), f.larghezza(), f.su() + f.giu());
+                basso = std::max(basso, riga.base + f.giu());
+            }
+        }
+        basso = std::max(basso, riga.base + metrica.descent());
+        riga.linea = QRectF(QPointF(Margine, alto), QPointF(destra, basso));
+        righe << riga;
+    }
+    return righe;
+}
+
+void Pagina::disegna(QPainter &pittore) const
+{
+    pittore.save();
+    pittore.setPen(Qt::black);
+    const QFont corpo = CarattereCorpo();
+    for (const Paragrafo &paragrafo : m_documento) {
+        for (const Posto &posto : disponi(paragrafo)) {
+            if (posto.formula) {
+                posto.formula->disegna(pittore, posto.origine);
+            } else {
+                pittore.setFont(corpo);
+                pittore.drawText(posto.origine, posto.testo);
+            }
+        }
+    }
+    pittore.restore();
+}
+
+void Pagina::paintEvent(QPaintEvent *evento)
+{
+    {
+        QPainter pittore(this);
+        pittore.setClipRect(rect());
+        disegna(pittore);
+    }
+    QFrame::paintEvent(evento);
+}
+
+void Pagina::keyPressEvent(QKeyEvent *evento)
+{
+    // The page is only shown: Enter on it does nothing, and goes no further.
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        evento->accept();
+        return;
+    }
+    QFrame::keyPressEvent(evento);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "screens/intro/documento.h"
+
+#include <QFrame>
+#include <QRectF>
+
+// The view of the explanatory page. It draws the page at its natural size from its
+// own top-left corner; what does not fit is cut off at its edges.
+class Pagina : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit Pagina(QWidget *contenitore = nullptr);
+
+    // A paragraph as it lies on the page, in logical pixels.
+    struct Riga
+    {
+        QRectF linea;           // from the left margin to the end of its content
+        qreal base = 0;         // its baseline
+        QList<QRectF> formule;  // the box of each of its formulas
+    };
+
+    // The page's size: 10208 by 7841 twips.
+    static QSize DimensioneNaturale();
+
+    const QList<Paragrafo> &documento() const { return m_documento; }
+    QList<Riga> impaginazione() const;
+    // Draws the page from the painter's origin.
+    void disegna(QPainter &pittore) const;
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+
+private:
+    // A run of body text or a formula, with the origin of its baseline.
+    struct Posto
+    {
+        QPointF origine;
+        QString testo;
+        formule::Pezzo formula;
+        qreal larghezza = 0;
+    };
+    QList<Posto> disponi(const Paragrafo &paragrafo) const;
+
+    QList<Paragrafo> m_documento;
+};
