@@ -219,6 +219,18 @@ private slots:
         QVERIFY(limiti.right() <= Pixel(7100));
     }
 
+    void leTabulazioni()
+    {
+        Pagina pagina;
+        const QImage immagine = disegnaPagina(pagina);
+        const Pagina::Riga dove = pagina.impaginazione()[5];
+        // "Dove" at the first half-inch stop; its 5 characters end right on the
+        // second, so the formula goes on to the third (600 + 3 × 720 twips).
+        const QRect parola = limitiInchiostro(immagine, QRect(0, dove.base - 12, Pixel(2000), 14));
+        QVERIFY2(qAbs(parola.left() - Pixel(1320)) <= 2, qPrintable(QString::number(parola.left() * 15)));
+        QCOMPARE(qRound(dove.formule.value(0).left() * TwipsPerPixel), 2760);
+    }
+
     void leQuadreSonoDiCirca17Punti()
     {
         Pagina pagina;
