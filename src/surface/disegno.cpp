@@ -15,10 +15,18 @@ bool finito(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+// The whole number nearest to v, halves upward; v must fit an int.
+int vicino(double v)
+{
+    const double w = v + 0.5;
+    const int i = int(w);
+    return w < i ? i - 1 : i;
+}
+
 // Top-left corner of the square dot of side `larghezza` centred on `centro`.
 QPointF angoloDelPunto(QPointF centro, int larghezza)
 {
-    return QPointF(std::round(centro.x() - larghezza / 2.0), std::round(centro.y() - larghezza / 2.0));
+    return QPointF(std::floor(centro.x() - larghezza / 2.0 + 0.5), std::floor(centro.y() - larghezza / 2.0 + 0.5));
 }
 
 // Cuts the segment to the rectangle (Liang-Barsky), so that the painter never sees
@@ -81,20 +89,30 @@ void Disegno::cancella()
 
 void Disegno::punto(QPointF centro, int larghezza, QColor colore)
 {
-    if (!finito(centro) || larghezza < 1)
+    // Only a centre within a dot's width of the area can touch it; the test also
+    // keeps far points, and points that are not numbers, away from the int arithmetic.
+    if (!(centro.x() > -larghezza && centro.x() < m_area.width() + larghezza && centro.y() > -larghezza
+          && centro.y() < m_area.height() + larghezza))
         return;
-    const QRectF quadrato(angoloDelPunto(centro, larghezza), QSizeF(larghezza, larghezza));
-    const QRectF visibile = quadrato & QRectF(QPointF(0, 0), QSizeF(m_area));
-    if (visibile.isEmpty())
-        return;
+    const int sinistra = vicino(centro.x() - larghezza / 2.0), alto = vicino(centro.y() - larghezza / 2.0);
+    riempi(sinistra, alto, sinistra + larghezza, alto + larghezza, colore.rgba());
+}
 
-    const int x0 = int(std::lround(visibile.left() * m_dpr)), x1 = int(std::lround(visibile.right() * m_dpr));
-    const int y0 = int(std::lround(visibile.top() * m_dpr)), y1 = int(std::lround(visibile.bottom() * m_dpr));
-    const QRgb rgb = colore.rgba();
-    for (int y = std::max(y0, 0); y < std::min(y1, m_immagine.height()); ++y) {
-        auto *riga = reinterpret_cast<QRgb *>(m_immagine.scanLine(y));
-        std::fill(riga + std::max(x0, 0), riga + std::min(x1, m_immagine.width()), rgb);
-    }
+void Disegno::riempi(int sinistra, int alto, int destra, int basso, QRgb rgb)
+{
+    const int x0 = dispositivo(std::max(sinistra, 0)), x1 = dispositivo(std::min(destra, m_area.width()));
+    const int y0 = dispositivo(std::max(alto, 0)), y1 = dispositivo(std::min(basso, m_area.height()));
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    const qsizetype passo = m_immagine.bytesPerLine() / qsizetype(sizeof(QRgb));
+    auto *riga = reinterpret_cast<QRgb *>(m_immagine.bits()) + y0 * passo;
+    for (int y = y0; y < y1; ++y, riga += passo)
+        std::fill(riga + x0, riga + x1, rgb);
+}
+
+int Disegno::dispositivo(int logico) const
+{
+    return m_dpr == 1 ? logico : int(std::lround(logico * m_dpr));
 }
 
 void Disegno::linea(QPointF da, QPointF a, int larghezza, QColor colore)
@@ -106,6 +124,15 @@ void Disegno::linea(QPointF da, QPointF a, int larghezza, QColor colore)
     const QRectF area(QPointF(0, 0), QSizeF(m_area));
     if (!taglia(segmento, area.adjusted(-larghezza, -larghezza, larghezza, larghezza)))
         return;
+
+    // A line along the pixel grid is the rectangle that the dots at its ends span.
+    if (segmento.x1() == segmento.x2() || segmento.y1() == segmento.y2()) {
+        const double m = larghezza / 2.0;
+        const QRectF rettangolo = QRectF(segmento.p1(), segmento.p2()).normalized() + QMarginsF(m, m, m, m);
+        riempi(vicino(rettangolo.left()), vicino(rettangolo.top()), vicino(rettangolo.right()),
+               vicino(rettangolo.bottom()), colore.rgba());
+        return;
+    }
 
     QPainter pittore(&m_immagine);
     pittore.setRenderHint(QPainter::Antialiasing, false);

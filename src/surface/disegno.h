@@ -26,8 +26,15 @@ public:
     // The colour drawn at a point, or an invalid colour where nothing is.
     QColor colore(QPointF punto) const;
     const QImage &immagine() const { return m_immagine; }
+    QSize area() const { return m_area; }
+    qreal dpr() const { return m_dpr; }
 
 private:
+    int dispositivo(int logico) const; // logical pixels to device pixels
+    // Fills the logical pixels from (sinistra, alto) up to, not including, (destra, basso),
+    // as far as they lie in the area.
+    void riempi(int sinistra, int alto, int destra, int basso, QRgb rgb);
+
     QSize m_area;
     qreal m_dpr = 1;
     QImage m_immagine;

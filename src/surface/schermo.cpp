@@ -80,6 +80,9 @@ void Schermo::dimensioneRicevuta()
 void Schermo::paintEvent(QPaintEvent *evento)
 {
     m_ridisegnoChiesto = false;
+    // Moved to a screen of another pixel ratio: the image follows before it is shown.
+    if (!m_disegno.immagine().isNull() && m_disegno.dpr() != devicePixelRatioF())
+        preparaDisegno();
     QPainter pittore(this);
     const QImage &immagine = m_disegno.immagine();
     const qreal dpr = immagine.devicePixelRatio();
@@ -145,14 +148,16 @@ void Schermo::setDrawWidth(int pixel)
 
 void Schermo::PSet(float x, float y, QColor colore)
 {
-    preparaDisegno();
+    if (m_disegno.area() != size())
+        preparaDisegno();
     m_disegno.punto(m_scala.inPixel(x, y, area()), m_drawWidth, colore);
     ridisegna();
 }
 
 void Schermo::Line(float x1, float y1, float x2, float y2, QColor colore)
 {
-    preparaDisegno();
+    if (m_disegno.area() != size())
+        preparaDisegno();
     m_disegno.linea(m_scala.inPixel(x1, y1, area()), m_scala.inPixel(x2, y2, area()), m_drawWidth, colore);
     ridisegna();
 }

@@ -114,6 +114,12 @@ private slots:
             QVERIFY(!disegno.colore(QPointF(53, y)).isValid());
             QVERIFY(!disegno.colore(QPointF(56, y)).isValid());
         }
+        // A slanting line goes through the dots at its ends.
+        disegno.linea(QPointF(10.5, 10.5), QPointF(20.5, 40.5), 1, Rosso);
+        QCOMPARE(disegno.colore(QPointF(10, 10)), Rosso);
+        QCOMPARE(disegno.colore(QPointF(15, 25)), Rosso);
+        QCOMPARE(disegno.colore(QPointF(20, 40)), Rosso);
+        QVERIFY(!disegno.colore(QPointF(20, 10)).isValid());
         // A line far beyond the area is cut to it, not lost.
         disegno.linea(QPointF(-1e12, 30), QPointF(1e12, 30), 1, Rosso);
         QCOMPARE(disegno.colore(QPointF(0, 30)), Rosso);

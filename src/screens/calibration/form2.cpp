@@ -109,11 +109,12 @@ void Form2::TRACCIA()
 {
     // A running sum of tenths, as the figure has always been drawn: it drifts just
     // above 360 after 3600 steps, so there is no dot at 360 degrees.
+    const QColor colore = QBColor(4);
     for (double Alfa = 0; Alfa <= 360; Alfa += 0.1) {
         const double t = double(P1) * Alfa;
         XR = std::cos(t) * double(R);
         YR = std::sin(t) * double(R);
         setDrawWidth(1);
-        PSet(float(XR + CX), float(YR + CY), QBColor(4));
+        PSet(float(XR + CX), float(YR + CY), colore);
     }
 }

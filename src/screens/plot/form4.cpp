@@ -53,10 +53,11 @@ void Form4::CALCOLA()
 
     ::Form3 &costanti = app::Form3();
     costanti.Miocolor = ColoreSeguente(costanti.Miocolor);
+    const QColor colore = QBColor(costanti.Miocolor);
     for (std::int16_t Alfa = 0; Alfa <= 360; ++Alfa) {
         const Scostamento punto = PuntoCurva(Alfa, P1, *a, *b, *c, *d, *e);
         if (DentroGliAssi(punto, CX, CY))
-            PSet(float(CX + punto.X), float(CY + punto.Y), QBColor(costanti.Miocolor));
+            PSet(float(CX + punto.X), float(CY + punto.Y), colore);
     }
 }
 
