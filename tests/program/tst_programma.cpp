@@ -15,8 +15,11 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <optional>
+
+#include <sys/prctl.h>
 
 namespace {
 
@@ -67,6 +70,13 @@ const QColor Tavolozza[16] = {
 };
 
 const float P1 = 3.1415927f / 180;
+
+// The X server, the window manager and the program end with the test, even when the
+// test itself is killed (a CTest timeout) and has no time to clean up.
+void legaAlTest(QProcess &p)
+{
+    p.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
 
 QString nomeColore(QColor c)
 {
@@ -231,6 +241,7 @@ void TestProgramma::initTestCase()
 
     // Xvfb picks a free display itself and writes its number to stdout.
     m_xvfb.setProcessChannelMode(QProcess::SeparateChannels);
+    legaAlTest(m_xvfb);
     m_xvfb.start(QStringLiteral("Xvfb"),
                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                   QStringLiteral("%1x%2x24").arg(LarghezzaSchermo).arg(AltezzaSchermo), QStringLiteral("-dpi"),
@@ -246,6 +257,7 @@ void TestProgramma::initTestCase()
 
     m_openbox.setProcessEnvironment(ambiente());
     m_openbox.setProcessChannelMode(QProcess::MergedChannels);
+    legaAlTest(m_openbox);
     m_openbox.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     QVERIFY2(m_openbox.waitForStarted(AttesaMs), "openbox does not start");
     QVERIFY2(entro([&] {
@@ -339,6 +351,7 @@ void TestProgramma::avvia()
     m_programma = std::make_unique<QProcess>();
     m_programma->setProcessEnvironment(ambiente());
     m_programma->setProcessChannelMode(QProcess::MergedChannels);
+    legaAlTest(*m_programma);
     m_programma->start(QStringLiteral(ORDELIO_BINARIO), {});
     m_programma->waitForStarted(AttesaMs);
 }
@@ -888,6 +901,7 @@ void TestProgramma::ritornoDaUnAltroProgramma()
 
     m_altro = std::make_unique<QProcess>();
     m_altro->setProcessEnvironment(ambiente());
+    legaAlTest(*m_altro);
     m_altro->start(QStringLiteral("xmessage"), {QStringLiteral("-title"), QStringLiteral("Altro"), QStringLiteral("un altro programma")});
     Finestra altro;
     QVERIFY2(entro([&] { return cerca(QStringLiteral("Altro")).has_value(); }), "the other program's window did not appear");
