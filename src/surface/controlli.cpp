@@ -20,6 +20,21 @@ void Pulsante::keyPressEvent(QKeyEvent *evento)
     QPushButton::keyPressEvent(evento);
 }
 
+BarraOrizzontale::BarraOrizzontale(QWidget *contenitore) : QScrollBar(Qt::Horizontal, contenitore)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BarraOrizzontale::keyPressEvent(QKeyEvent *evento)
+{
+    if (evento->key() == Qt::Key_Right || evento->key() == Qt::Key_Left) {
+        const bool avanti = (evento->key() == Qt::Key_Right) != isRightToLeft();
+        triggerAction(avanti ? SliderSingleStepAdd : SliderSingleStepSub);
+        return;
+    }
+    QScrollBar::keyPressEvent(evento);
+}
+
 void Pulsante::paintEvent(QPaintEvent *)
 {
     QStylePainter pittore(this);

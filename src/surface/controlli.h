@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QScrollBar>
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,18 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
+};
+
+// A horizontal scroll bar whose arrow keys go the way they point: Right raises the
+// value, Left lowers it (Qt's scroll bars invert them, for the wheel's sake).
+class BarraOrizzontale : public QScrollBar
+{
+    Q_OBJECT
+public:
+    explicit BarraOrizzontale(QWidget *contenitore);
+
+protected:
+    void keyPressEvent(QKeyEvent *evento) override;
 };
 
 // A control with its caption or text, placed in its container.

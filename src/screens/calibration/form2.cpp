@@ -10,7 +10,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 
 #include <cmath>
 
@@ -31,14 +30,13 @@ Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size()
                           Twips(360, 240, 9135, 495));
     Intestazione(Label1, Peso::Normale);
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1 = new BarraOrizzontale(this);
     HScroll1->setGeometry(Twips(480, 1080, 5895, 255));
     HScroll1->setRange(1, 30);
     HScroll1->setValue(1);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
     HScroll1->setTracking(false); // one change when the thumb is let go, not one per pixel dragged
-    HScroll1->setFocusPolicy(Qt::StrongFocus);
     HScroll1->setAccessibleName(QStringLiteral("Barra di scorrimento"));
 
     Command2 = Crea<Pulsante>(

@@ -7,7 +7,7 @@
 class Pulsante;
 class QLabel;
 class QLineEdit;
-class QScrollBar;
+class BarraOrizzontale;
 
 // The calibration screen: the user moves the scroll bar until the ring of dots looks
 // like a circle, which fixes the ratio Incr of the vertical to the horizontal scale.
@@ -23,7 +23,7 @@ public:
     double XR = 0, YR = 0;      // offsets of the latest dot
 
     QLabel *Label1;
-    QScrollBar *HScroll1;
+    BarraOrizzontale *HScroll1;
     Pulsante *Command2;
     QLineEdit *Text1;
     Pulsante *Command1, *Command3;

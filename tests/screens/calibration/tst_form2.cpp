@@ -174,6 +174,20 @@ private slots:
         QCOMPARE(messaggi.testi.size(), 1);
     }
 
+    void leFrecceMuovonoLaBarraComeIndicano()
+    {
+        Form2 &schermo = attivaForm2();
+        QTest::keyClick(schermo.HScroll1, Qt::Key_Right);
+        QTest::keyClick(schermo.HScroll1, Qt::Key_Right);
+        QCOMPARE(schermo.HScroll1->value(), 3);
+        QCOMPARE(schermo.Text1->text(), QStringLiteral("0.57"));
+        QTest::keyClick(schermo.HScroll1, Qt::Key_Left);
+        QCOMPARE(schermo.HScroll1->value(), 2);
+        QCOMPARE(schermo.Text1->text(), QStringLiteral("0.55"));
+        QTest::keyClick(schermo.HScroll1, Qt::Key_End);
+        QCOMPARE(schermo.Text1->text(), QStringLiteral("1.11"));
+    }
+
     void ilPulsanteDiIstruzioniEIlTestoNonFannoNulla()
     {
         Form2 &schermo = attivaForm2();
