@@ -18,7 +18,7 @@ bool Applicazione::notify(QObject *destinatario, QEvent *evento)
     try {
         return QApplication::notify(destinatario, evento);
     } catch (const std::exception &errore) {
-        ErroreFatale(QString::fromLocal8Bit(errore.what()));
+        ErroreFatale(QString::fromUtf8(errore.what()));
     } catch (...) {
         ErroreFatale(QStringLiteral("errore sconosciuto"));
     }

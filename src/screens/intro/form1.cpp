@@ -10,7 +10,6 @@ Form1::Form1() : Schermo(QStringLiteral("Form1"), Twips(0, 0, 11670, 8565).size(
 {
     OLE1 = new Pagina(this);
     OLE1->setGeometry(Twips(570, 210, 9495, 6135));
-    OLE1->setAccessibleName(QStringLiteral("Pagina di spiegazione")); // it takes the focus first
     Command1 = Crea<Pulsante>(QStringLiteral("AVANTI"), this, Twips(3600, 5640, 2895, 855));
     setTabOrder(OLE1, Command1);
     OLE1->setFocus();

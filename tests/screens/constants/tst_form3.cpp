@@ -232,24 +232,6 @@ private slots:
         QCOMPARE(std::get<double>(schermo.VALd), 0.0);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-
-    void iValoriNonFinitiSonoRifiutati_data()
-    {
-        QTest::addColumn<QString>("testo");
-        for (const char *testo : {"inf", "nan", "1e999", "-inf"})
-            QTest::newRow(testo) << QString::fromLatin1(testo);
-    }
-    void iValoriNonFinitiSonoRifiutati()
-    {
-        QFETCH(QString, testo);
-        Form3 &schermo = app::Form3();
-        schermo.Text3->setText(testo);
-        Messaggi messaggi;
-        schermo.Command2_Click();
-        QCOMPARE(messaggi.testi, QStringList{QStringLiteral("Asse Magg. di B non è un numero")});
-        QVERIFY(Rifiutata(schermo.VALc));
-        QCOMPARE(sfondo(schermo.Text3), Rosso);
-    }
 };
 
 QTEST_MAIN(TestForm3)
