@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -20,6 +21,7 @@ public:
             titoli << box->windowTitle();
             testi << box->text();
             pulsanti << box->buttons().size();
+            icone << (box->icon() != QMessageBox::NoIcon || !box->buttons().value(0)->icon().isNull());
             if (m_allaComparsa)
                 m_allaComparsa();
             box->accept();
@@ -30,6 +32,7 @@ public:
     QStringList titoli;
     QStringList testi;
     QList<qsizetype> pulsanti;
+    QList<bool> icone; // whether the box, or its button, showed an icon
 
 private:
     std::function<void()> m_allaComparsa;

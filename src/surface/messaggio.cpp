@@ -1,10 +1,13 @@
 #include "surface/messaggio.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 void MsgBox(const QString &testo, QWidget *sopra)
 {
     QMessageBox box(QMessageBox::NoIcon, TitoloApplicazione, testo, QMessageBox::Ok, sopra);
     box.setWindowModality(Qt::ApplicationModal);
+    box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain OK, as the box has no icon either
     box.exec();
 }

@@ -458,11 +458,14 @@ bool TestProgramma::colore(QPoint p, QColor atteso, const QString &cosa)
     QColor visto;
     if (entro([&] { return (visto = pixel(p)) == atteso; }))
         return true;
-    m_motivo = QStringLiteral("%1: pixel (%2,%3) is %4, expected %5")
+    // What the screen showed, for whoever reads the failure.
+    const QString file = QDir::temp().filePath(QStringLiteral("ordelio-%1.png").arg(QCoreApplication::applicationPid()));
+    schermata().save(file, "PNG");
+    m_motivo = QStringLiteral("%1: pixel (%2,%3) is %4, expected %5 (screen saved in %6)")
                    .arg(cosa)
                    .arg(p.x())
                    .arg(p.y())
-                   .arg(nomeColore(visto), nomeColore(atteso));
+                   .arg(nomeColore(visto), nomeColore(atteso), file);
     return false;
 }
 

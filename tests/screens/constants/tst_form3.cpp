@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(messaggi.testi, QStringList{messaggio});
         QCOMPARE(messaggi.titoli, QStringList{QStringLiteral("Ordelio")});
         QCOMPARE(messaggi.pulsanti, QList<qsizetype>{1});
+        QCOMPARE(messaggi.icone, QList<bool>{false});
         QCOMPARE(testoDuranteIlMessaggio, QStringLiteral("abc"));
         QCOMPARE(coloreDuranteIlMessaggio, Bianco);
         QCOMPARE(casella->text(), QString());
