@@ -24,6 +24,9 @@ Schermo::Schermo(const QString &nome, QSize area, Apertura apertura)
     setObjectName(nome);
     setWindowTitle(nome);
     resize(area);
+    m_attesaDimensione.setSingleShot(true);
+    m_attesaDimensione.setInterval(AttesaMassimaMs);
+    connect(&m_attesaDimensione, &QTimer::timeout, this, &Schermo::dimensioneRicevuta);
 }
 
 Schermo::~Schermo()
@@ -42,7 +45,7 @@ void Schermo::Show()
     if (isHidden()) {
         if (m_apertura == Apertura::Massimizzata && !isMaximized()) {
             m_attendeDimensione = true;
-            QTimer::singleShot(AttesaMassimaMs, this, &Schermo::dimensioneRicevuta);
+            m_attesaDimensione.start();
         }
         if (m_apertura == Apertura::Massimizzata)
             showMaximized();
@@ -70,6 +73,7 @@ bool Schermo::event(QEvent *evento)
 
 void Schermo::dimensioneRicevuta()
 {
+    m_attesaDimensione.stop();
     m_attendeDimensione = false;
     if (m_attivazioneSospesa) {
         m_attivazioneSospesa = false;

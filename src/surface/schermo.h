@@ -3,6 +3,7 @@
 #include "surface/disegno.h"
 #include "surface/scala.h"
 
+#include <QTimer>
 #include <QWidget>
 
 // A screen of the program: a top-level window titled with its own name, with its
@@ -64,6 +65,7 @@ private:
     // its maximized size; its first figure must fill that size, so the activation
     // waits for it.
     bool m_attendeDimensione = false;
+    QTimer m_attesaDimensione; // gives up waiting, should the size never come
     bool m_attivazioneSospesa = false;
     Scala m_scala;
     int m_drawWidth = 1;
