@@ -1,21 +1,27 @@
-# Set-up, build, run and test on Debian 12. Every target installs what is missing first.
+# Set-up, build, run and test on Debian 12. Every target installs what it is missing
+# first, and only what it needs: each set below is named in the README's table.
 
-# Build tools and Qt; fonts for the screens; an X server, a window manager and
-# X input and screenshot tools for the whole-program tests.
-PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 \
-            xvfb xauth openbox xdotool xclip x11-utils imagemagick
-# Benchmarks, and the fuzzer with its sanitizers (clang).
-PACKAGES += libbenchmark-dev clang-14 libclang-rt-14-dev
-# Checking the installed desktop files and building the Debian package.
-PACKAGES += appstream desktop-file-utils dpkg-dev file
+# Building and running: the compiler, CMake, Qt, the faces the screens use and Qt's own
+# texts in Italian.
+RUN_PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
+# The tests: an X server, a window manager, X input and screenshot tools for the
+# whole-program tests; rendering the icon, checking the desktop files and the package.
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth openbox xdotool x11-utils imagemagick librsvg2-bin \
+                 appstream desktop-file-utils dpkg-dev file lintian
+BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
+FUZZ_PACKAGES := $(RUN_PACKAGES) clang-14 libclang-rt-14-dev
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
+FRESH_PACKAGES := debootstrap git
 
-.PHONY: all deps configure build run test clean bench fuzz test-asan screenshots package
+.PHONY: all build run test test-fresh clean bench fuzz test-asan screenshots package
 
 all: build
 
-deps:
+# Installs the packages of a set that are not installed yet, as root; anyone else is
+# told the one command to run.
+define installa
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -26,29 +32,44 @@ deps:
 	    echo "Missing packages. Run: sudo apt-get install$$missing"; exit 1; \
 	  fi; \
 	fi
+endef
 
-configure: deps
+define compila
 	cmake --preset default
-
-build: configure
 	cmake --build --preset default
+endef
+
+build:
+	$(call installa,$(RUN_PACKAGES))
+	$(compila)
 
 run: build
 	./build/ordelio
 
-test: build
+test:
+	$(call installa,$(TEST_PACKAGES))
+	$(compila)
 	ctest --preset default
 
+# The README's `make test` in a new Debian 12 root that has nothing but make and git.
+test-fresh:
+	$(call installa,$(FRESH_PACKAGES))
+	scripts/test-fresh.sh
+
 # PNGs of the four screens in docs/screenshots/, taken along the whole-program tests' road.
-screenshots: build
+screenshots:
+	$(call installa,$(TEST_PACKAGES))
+	$(compila)
 	scripts/screenshots.sh build docs/screenshots
 
 # The Debian package, build/ordelio_<version>_<arch>.deb.
 package: build
+	$(call installa,$(PACKAGE_PACKAGES))
 	cd build && cpack -G DEB
 
 # Speed and memory against their floors, outside the tests.
-bench: deps
+bench:
+	$(call installa,$(BENCH_PACKAGES))
 	cmake --preset bench
 	cmake --build --preset bench
 	./build-bench/bench/bench_ordelio
@@ -56,7 +77,8 @@ bench: deps
 # The number services under libFuzzer, for FUZZ_SECONDS; new inputs go to
 # build-fuzz/corpus, the seeds in fuzz/corpus stay as they are.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	$(call installa,$(FUZZ_PACKAGES))
 	cmake --preset fuzz
 	cmake --build --preset fuzz --target fuzz_numeri
 	mkdir -p build-fuzz/corpus
@@ -64,10 +86,11 @@ fuzz: deps
 	    -print_final_stats=1 -artifact_prefix=build-fuzz/ -dict=fuzz/numeri.dict build-fuzz/corpus fuzz/corpus
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
+test-asan:
+	$(call installa,$(TEST_PACKAGES))
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
 
 clean:
-	rm -rf build
+	rm -rf build build-asan build-bench build-fuzz
