@@ -24,7 +24,7 @@ grep -qx 'Exec=ordelio' "$desktop" || errore "desktop entry does not start ordel
 grep -qx "Icon=$id" "$desktop" || errore "desktop entry names another icon"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || errore "metainfo launches another entry"
 grep -q '<svg' "$icona" || errore "icon is not SVG"
-convert "$icona" png:- >/dev/null 2>&1 || errore "icon does not render"
+rsvg-convert "$icona" >/dev/null || errore "icon does not render"
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/pacchetto" >/dev/null || errore "cpack failed"
 set -- "$tmp"/pacchetto/ordelio_*.deb
@@ -39,9 +39,10 @@ test "$(dpkg-deb -f "$deb" Package)" = ordelio || errore "package not named orde
 
 dpkg-deb -x "$deb" "$tmp/estratto"
 for f in usr/bin/ordelio usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$id.svg; do
+         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/doc/ordelio/LICENSE; do
     test -e "$tmp/estratto/$f" || errore "package lacks /$f"
 done
 # Every library the packaged binary needs is found on this system.
 if ldd "$tmp/estratto/usr/bin/ordelio" | grep -q 'not found'; then errore "unresolved libraries"; fi
+lintian --fail-on error,warning "$deb" || errore "lintian finds errors or warnings"
 echo "installation and package: ok"
