@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QImage>
 #include <QScrollBar>
 
@@ -44,7 +45,7 @@ constexpr float CX4 = 110, CY4 = 57, AltezzaUtente4 = 114;
 void attendiAttivo(const Schermo &schermo)
 {
     QDeadlineTimer scadenza(5000);
-    while ((Schermo::attivo() != &schermo || schermo.size() != QSize(Larghezza, Altezza)) && !scadenza.hasExpired())
+    while ((!schermo.isActiveWindow() || schermo.size() != QSize(Larghezza, Altezza)) && !scadenza.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QCoreApplication::processEvents();
 }
@@ -350,6 +351,41 @@ void Memoria_FinestraNuda(benchmark::State &stato)
     picco(stato, ORDELIO_FINESTRA_NUDA, {"massimizzata"});
 }
 BENCHMARK(Memoria_FinestraNuda)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// A long session: ten thousand curves, each activation of the plot followed by one of
+// the constants screen. The figure is how much resident memory the last thousand hold
+// beyond the first thousand: every curve goes into the same retained image.
+long residenteKb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> campi = statm.readAll().split(' ');
+    return campi.size() > 1 ? campi[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+void Memoria_DiecimilaCurve(benchmark::State &stato)
+{
+    Form4 &plot = mostraForm4();
+    if (inFallo(stato, plot))
+        return;
+    long primo = 0, ultimo = 0;
+    for (auto _ : stato) {
+        for (int i = 1; i <= 10000; ++i) {
+            plot.Form_Activate();
+            app::Form3().Form_Activate();
+            if (i % 100 == 0)
+                QCoreApplication::processEvents(); // paints, as the event loop would
+            if (i % 50 == 0 && i <= 1000)
+                primo = std::max(primo, residenteKb());
+            if (i % 50 == 0 && i > 9000)
+                ultimo = std::max(ultimo, residenteKb());
+        }
+    }
+    stato.counters["crescita_kB"] = double(ultimo - primo);
+    stato.counters["colore"] = app::Form3().Miocolor;
+}
+BENCHMARK(Memoria_DiecimilaCurve)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // ---- The ratios -----------------------------------------------------------------
 

@@ -25,14 +25,14 @@ namespace {
 void attendiAttivo(const Schermo &schermo)
 {
     QDeadlineTimer scadenza(5000);
-    while (Schermo::attivo() != &schermo && !scadenza.hasExpired())
+    while (!schermo.isActiveWindow() && !scadenza.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     // A maximized screen runs its activation once it has its maximized size.
     while (schermo.size() == QSize(0, 0) && !scadenza.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     for (int giro = 0; giro < 5; ++giro)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    if (Schermo::attivo() != &schermo) {
+    if (!schermo.isActiveWindow()) {
         std::fprintf(stderr, "%s non è diventato attivo\n", qPrintable(schermo.objectName()));
         std::exit(1);
     }

@@ -35,11 +35,6 @@ Schermo::~Schermo()
         s_attivo = nullptr;
 }
 
-const Schermo *Schermo::attivo()
-{
-    return s_attivo;
-}
-
 void Schermo::Show()
 {
     if (isHidden()) {

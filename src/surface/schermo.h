@@ -42,9 +42,6 @@ public:
 
     const Disegno &disegno() const { return m_disegno; }
 
-    // The screen that is active for the program, if any.
-    static const Schermo *attivo();
-
 protected:
     virtual void Form_Activate() {}
 

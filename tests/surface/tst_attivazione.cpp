@@ -1,35 +1,21 @@
+#include "aiuti.h"
 #include "surface/messaggio.h"
-#include "surface/schermo.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <QtTest>
 
 namespace {
 
-// A screen that counts its activations.
+// A screen that counts its activations and keeps the size it had at the last one.
 class Contatore : public Schermo
 {
 public:
-    explicit Contatore(const QString &nome, Apertura apertura = Apertura::Normale)
-        : Schermo(nome, QSize(300, 200), apertura)
-    {
-    }
+    explicit Contatore(Apertura apertura = Apertura::Normale) : Schermo(QStringLiteral("Prova"), QSize(300, 200), apertura) {}
     void Form_Activate() override
     {
         ++attivazioni;
-        areaAllAttivazione = size();
+        area = size();
     }
     int attivazioni = 0;
-    QSize areaAllAttivazione;
+    QSize area;
 };
-
-void mostraEAttendi(Schermo &schermo)
-{
-    schermo.Show();
-    QVERIFY(QTest::qWaitForWindowActive(&schermo));
-}
 
 } // namespace
 
@@ -37,82 +23,47 @@ class TestAttivazione : public QObject
 {
     Q_OBJECT
 private slots:
-    void laPrimaShowAttiva()
+    void passareDaUnoSchermoAllAltro()
     {
-        Contatore a(QStringLiteral("A"));
-        QCOMPARE(a.attivazioni, 0);
-        mostraEAttendi(a);
-        QCOMPARE(a.attivazioni, 1);
-        QCOMPARE(a.windowTitle(), QStringLiteral("A"));
-        // Show on the screen that is already active is no new activation.
-        a.Show();
-        QCoreApplication::processEvents();
-        QCOMPARE(a.attivazioni, 1);
-    }
-
-    void passareDaUnoSchermoAllAltroAttivaOgniVolta()
-    {
-        Contatore a(QStringLiteral("A")), b(QStringLiteral("B"));
-        mostraEAttendi(a);
-        mostraEAttendi(b);
-        mostraEAttendi(a);
-        mostraEAttendi(b);
+        Contatore a, b;
+        QVERIFY(mostra(a));
+        a.Show(); // already the active screen: no new activation
+        QVERIFY(mostra(b));
+        QVERIFY(mostra(a));
         QCOMPARE(a.attivazioni, 2);
-        QCOMPARE(b.attivazioni, 2);
+        QCOMPARE(b.attivazioni, 1);
+        a.close(); // closed, then shown again: a new activation
+        QVERIFY(mostra(b));
+        QVERIFY(mostra(a));
+        QCOMPARE(a.attivazioni, 3);
     }
 
-    void tornareDaUnAltraFinestraNonAttiva()
+    void tornareDaAltreFinestreNonAttiva()
     {
-        Contatore a(QStringLiteral("A"));
-        mostraEAttendi(a);
-        // Another program's window, as far as the program can tell.
-        QWidget altra;
-        altra.show();
-        altra.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&altra));
+        Contatore a;
+        QVERIFY(mostra(a));
+        QWidget altroProgramma; // as far as the program can tell
+        altroProgramma.show();
+        altroProgramma.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&altroProgramma));
         a.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&a));
-        QCOMPARE(a.attivazioni, 1);
-    }
-
-    void chiudereUnMessaggioNonAttiva()
-    {
-        Contatore a(QStringLiteral("A"));
-        mostraEAttendi(a);
-        QString titolo;
-        QTimer::singleShot(0, [&titolo] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                titolo = box->windowTitle();
-                box->accept();
-            }
-        });
+        Messaggi messaggi;
         MsgBox(QStringLiteral("prova"), &a);
-        QCOMPARE(titolo, QStringLiteral("Ordelio"));
-        // The window system hands activation back to the screen under the box.
         a.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&a));
         QCoreApplication::processEvents();
+        QCOMPARE(messaggi.testi, QStringList{QStringLiteral("Ordelio:prova")});
         QCOMPARE(a.attivazioni, 1);
     }
 
-    void laPrimaAttivazioneDiUnoSchermoMassimizzatoNeVedeLArea()
+    void unoSchermoMassimizzatoSiAttivaAllaSuaArea()
     {
-        Contatore a(QStringLiteral("A"), Schermo::Apertura::Massimizzata);
-        mostraEAttendi(a);
-        QTRY_COMPARE(a.attivazioni, 1);
+        Contatore a(Schermo::Apertura::Massimizzata);
+        QVERIFY(mostra(a, [&] { return a.attivazioni == 1; }));
         QVERIFY(a.isMaximized());
-        QVERIFY(a.areaAllAttivazione != QSize(300, 200));
-        QCOMPARE(a.areaAllAttivazione, a.size());
-    }
-
-    void unoSchermoChiusoRiattivaQuandoTorna()
-    {
-        Contatore a(QStringLiteral("A")), b(QStringLiteral("B"));
-        mostraEAttendi(a);
-        a.close();
-        mostraEAttendi(b);
-        mostraEAttendi(a);
-        QCOMPARE(a.attivazioni, 2);
+        QVERIFY(a.area != QSize(300, 200));
+        QCOMPARE(a.area, a.size());
     }
 };
 

@@ -119,5 +119,6 @@ void Form3::LeggiCasella(QLineEdit *casella, Costante &valore, const QString &me
     MsgBox(messaggio, this);
     casella->setText(QString());
     setBackColor(casella, Rosso);
+    casella->setFocus(); // the correction goes straight into the emptied box
     valore = QString();
 }

@@ -42,11 +42,6 @@ Pagina::Pagina(QWidget *contenitore) : QFrame(contenitore), m_documento(Document
     setPalette(tavolozza);
 }
 
-QSize Pagina::DimensioneNaturale()
-{
-    return Twips(0, 0, 10208, 7841).size();
-}
-
 QList<Pagina::Posto> Pagina::disponi(const Paragrafo &paragrafo) const
 {
     const QFontMetricsF metrica(CarattereCorpo());
@@ -75,32 +70,6 @@ QList<Pagina::Posto> Pagina::disponi(const Paragrafo &paragrafo) const
         }
     }
     return posti;
-}
-
-QList<Pagina::Riga> Pagina::impaginazione() const
-{
-    const QFontMetricsF metrica(CarattereCorpo());
-    QList<Riga> righe;
-    for (const Paragrafo &paragrafo : m_documento) {
-        const qreal alto = paragrafo.alto / qreal(TwipsPerPixel);
-        Riga riga;
-        riga.base = alto + metrica.ascent();
-        qreal destra = Margine;
-        qreal basso = riga.base + metrica.descent();
-        for (const Posto &posto : disponi(paragrafo)) {
-            riga.base = posto.origine.y();
-            destra = posto.origine.x() + posto.larghezza;
-            if (posto.formula) {
-                const formule::Box &f = *posto.formula;
-                riga.formule << QRectF(posto.origine.x(), riga.base - f.su(), f.larghezza(), f.su() + f.giu());
-                basso = std::max(basso, riga.base + f.giu());
-            }
-        }
-        basso = std::max(basso, riga.base + metrica.descent());
-        riga.linea = QRectF(QPointF(Margine, alto), QPointF(destra, basso));
-        righe << riga;
-    }
-    return righe;
 }
 
 void Pagina::disegna(QPainter &pittore) const

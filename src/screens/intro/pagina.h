@@ -13,19 +13,6 @@ class Pagina : public QFrame
 public:
     explicit Pagina(QWidget *contenitore = nullptr);
 
-    // A paragraph as it lies on the page, in logical pixels.
-    struct Riga
-    {
-        QRectF linea;           // from the left margin to the end of its content
-        qreal base = 0;         // its baseline
-        QList<QRectF> formule;  // the box of each of its formulas
-    };
-
-    // The page's size: 10208 by 7841 twips.
-    static QSize DimensioneNaturale();
-
-    const QList<Paragrafo> &documento() const { return m_documento; }
-    QList<Riga> impaginazione() const;
     // Draws the page from the painter's origin.
     void disegna(QPainter &pittore) const;
 

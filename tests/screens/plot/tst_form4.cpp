@@ -1,41 +1,37 @@
+#include "aiuti.h"
 #include "app/schermi.h"
-#include "messaggi.h"
 #include "screens/calibration/form2.h"
 #include "screens/constants/form3.h"
 #include "screens/plot/curva.h"
 #include "screens/plot/form4.h"
 #include "surface/palette.h"
 
-#include <QLineEdit>
-#include <QtTest>
-
 #include <bit>
 #include <cmath>
-#include <limits>
+
+Q_DECLARE_METATYPE(Costante)
 
 namespace {
 
-// A plot area of 1000 by 510 pixels: one user unit is 5 pixels across and down at 0.51.
-void preparaForm4(double Incr, Costante a = 20.0, Costante b = 15.0, Costante c = 10.0, Costante d = 5.0,
-                  Costante e = 2.0)
+const QList<Costante> Tipiche = {20.0, 15.0, 10.0, 5.0, 2.0};
+
+void imposta(const QList<Costante> &valori, double Incr = 0.51)
 {
     app::Form2().Incr = Incr;
-    Form3 &costanti = app::Form3();
-    costanti.VALa = a;
-    costanti.VALb = b;
-    costanti.VALc = c;
-    costanti.VALd = d;
-    costanti.VALe = e;
-    app::Form4().resize(1000, 510);
+    Form3 &f3 = app::Form3();
+    QList<Costante *> vals = {&f3.VALa, &f3.VALb, &f3.VALc, &f3.VALd, &f3.VALe};
+    for (int i = 0; i < 5; ++i)
+        *vals[i] = valori[i];
 }
 
-bool vuoto(const QImage &immagine)
+// A plot area of 1000 by 510 pixels: at 0.51 one user unit is 5 pixels across and down.
+Form4 &attiva(const QList<Costante> &valori, double Incr = 0.51)
 {
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x)
-            if (qAlpha(immagine.pixel(x, y)) != 0)
-                return false;
-    return true;
+    imposta(valori, Incr);
+    Form4 &f = app::Form4();
+    f.resize(1000, 510);
+    f.Form_Activate();
+    return f;
 }
 
 } // namespace
@@ -46,193 +42,135 @@ class TestForm4 : public QObject
 private slots:
     void cleanup() { app::ChiudiSchermi(); }
 
-    void P1()
-    {
-        preparaForm4(0.51);
-        app::Form4().Form_Activate();
-        QCOMPARE(std::bit_cast<quint32>(app::Form4().P1), quint32(0x3C8EFA35));
-    }
-
-    void laScalaEGliAssi_data()
-    {
-        QTest::addColumn<double>("Incr");
-        QTest::addColumn<float>("altezza");
-        QTest::addColumn<float>("CY");
-        QTest::newRow("0.51") << 0.51 << 102.0f << 51.0f;
-        QTest::newRow("0.71") << 0.71 << 142.0f << 71.0f;
-    }
-    void laScalaEGliAssi()
-    {
-        QFETCH(double, Incr);
-        QFETCH(float, altezza);
-        QFETCH(float, CY);
-        preparaForm4(Incr, 0.0, 0.0, 0.0, 0.0, 0.0); // every dot on the crossing
-        Form4 &plot = app::Form4();
-        plot.Form_Activate();
-        QCOMPARE(plot.ScaleWidth(), 200.0f);
-        QCOMPARE(plot.ScaleHeight(), altezza);
-        QCOMPARE(plot.CX, 110.0f);
-        QCOMPARE(plot.CY, CY);
-        QCOMPARE(plot.DrawWidth(), 2);
-        // The axes fall on the same pixels whatever the factor: 55 % across, half way down.
-        QCOMPARE(plot.disegno().colore(QPointF(550, 10)), QBColor(0));
-        QCOMPARE(plot.disegno().colore(QPointF(550, 500)), QBColor(0));
-        QCOMPARE(plot.disegno().colore(QPointF(10, 255)), QBColor(0));
-        QCOMPARE(plot.disegno().colore(QPointF(990, 255)), QBColor(0));
-        QVERIFY(!plot.disegno().colore(QPointF(300, 100)).isValid());
-    }
-
     void iPuntiDellaCurva_data()
     {
         QTest::addColumn<int>("Alfa");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::newRow("0") << 0 << 130.0 << 61.0;
-        QTest::newRow("90") << 90 << 125.0 << 41.0;
-        QTest::newRow("180") << 180 << 90.0 << 61.0;
-        QTest::newRow("270") << 270 << 95.0 << 41.0;
-        QTest::newRow("360") << 360 << 130.0 << 61.0;
+        QTest::addColumn<QPointF>("punto");
+        QTest::newRow("0") << 0 << QPointF(130, 61);
+        QTest::newRow("90") << 90 << QPointF(125, 41);
+        QTest::newRow("180") << 180 << QPointF(90, 61);
+        QTest::newRow("270") << 270 << QPointF(95, 41);
     }
     void iPuntiDellaCurva()
     {
         QFETCH(int, Alfa);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        const Scostamento punto = PuntoCurva(std::int16_t(Alfa), 3.1415927f / 180, 20, 15, 10, 5, 2);
-        QVERIFY(std::fabs(110 + punto.X - x) < 1e-5);
-        QVERIFY(std::fabs(51 + punto.Y - y) < 1e-5);
-
-        preparaForm4(0.51);
-        app::Form4().Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
-        QCOMPARE(app::Form4().Point(float(x), float(y)), QBColor(1));
+        QFETCH(QPointF, punto);
+        const Scostamento s = PuntoCurva(std::int16_t(Alfa), 3.1415927f / 180, 20, 15, 10, 5, 2);
+        QVERIFY(std::fabs(110 + s.X - punto.x()) < 1e-5 && std::fabs(51 + s.Y - punto.y()) < 1e-5);
+        Form4 &f = attiva(Tipiche);
+        QCOMPARE(std::bit_cast<quint32>(f.P1), quint32(0x3C8EFA35));
+        QCOMPARE(f.Point(float(punto.x()), float(punto.y())), QBColor(1));
     }
 
-    void langoloDiBeArrotondatoA4Byte()
+    void gliAngoliSuQuattroByte()
     {
-        const float P1 = 3.1415927f / 180;
-        const float t = 7 * P1;
-        QVERIFY(double(t) != 7 * double(P1)); // the rounding is visible at 7 degrees
-        const Scostamento punto = PuntoCurva(7, P1, 1, 0, 1, 0, 1.5);
-        QCOMPARE(punto.X, std::cos(double(t)));
-        QCOMPARE(punto.Y, std::cos(double(t) * 1.5));
+        // At 7 degrees A's angle rounded to a float differs from the double product;
+        // B's angle is that float times d, in double.
+        const float P1 = 3.1415927f / 180, t = 7 * P1;
+        const Scostamento s = PuntoCurva(7, P1, 1, 0, 1, 0, 1.3);
+        QCOMPARE(s.X, std::cos(double(t)));
+        QCOMPARE(s.Y, std::cos(double(t) * 1.3));
     }
 
-    void rapportoZero()
+    void gliAssiEIlPunto()
     {
-        preparaForm4(0.51, 20.0, 15.0, 10.0, 5.0, 0.0);
-        Form4 &plot = app::Form4();
-        plot.Form_Activate();
-        // Every dot on the line y = CY + Vc.
-        QCOMPARE(plot.Point(130, 61), QBColor(1));
-        QCOMPARE(plot.Point(90, 61), QBColor(1));
-        QVERIFY(!plot.Point(125, 41).isValid());
-
-        app::Form3().VALc = 60.0;
-        plot.Cls();
-        plot.Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(2)); // the colour advances even with no dot
-        QVERIFY(!plot.Point(130, 111).isValid());
+        Form4 &f = attiva({0.0, 0.0, 0.0, 0.0, 0.0}, 0.71); // every dot on the crossing
+        QCOMPARE(f.ScaleHeight(), float(200 * 0.71));
+        QCOMPARE(f.CX, 110.0f);
+        QCOMPARE(f.CY, float(200 * 0.71) / 2);
+        const QImage &img = f.disegno().immagine();
+        // Two pixels wide, 55 % across and half way down; the dots of the curve over them.
+        QCOMPARE(conta(img, QBColor(0), QRect(548, 0, 4, 10)), 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(549, 0, 2, 10)), 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(0, 253, 10, 4)), 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(0, 254, 10, 2)), 20);
+        QCOMPARE(conta(img, QBColor(1)), 4);
+        QCOMPARE(conta(img, QBColor(1), QRect(549, 254, 2, 2)), 4);
     }
 
+    void ilTaglioAgliAssi_data()
+    {
+        QTest::addColumn<double>("X");
+        QTest::addColumn<double>("Y");
+        QTest::addColumn<bool>("dentro");
+        QTest::newRow("on the edge") << 110.0 << 51.0 << true;
+        QTest::newRow("on the other edge") << -110.0 << -51.0 << true;
+        QTest::newRow("past X") << 110.00001 << 0.0 << false;
+        QTest::newRow("past Y") << 0.0 << -51.00001 << false;
+        QTest::newRow("X not a number") << qQNaN() << 0.0 << false;
+        QTest::newRow("Y not a number") << 0.0 << qQNaN() << false;
+        QTest::newRow("infinite") << -qInf() << 0.0 << false;
+    }
     void ilTaglioAgliAssi()
     {
-        // A magnitude equal to the crossing passes; beyond it, or not a number, does not.
-        QVERIFY(DentroGliAssi({110, 51}, 110, 51));
-        QVERIFY(DentroGliAssi({-110, -51}, 110, 51));
-        QVERIFY(!DentroGliAssi({110.00001, 0}, 110, 51));
-        QVERIFY(!DentroGliAssi({0, -51.00001}, 110, 51));
-        const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
-        QVERIFY(!DentroGliAssi({nan, 0}, 110, 51));
-        QVERIFY(!DentroGliAssi({0, nan}, 110, 51));
-        QVERIFY(!DentroGliAssi({-inf, 0}, 110, 51));
-
-        // With Vc 60 the dots whose |Y| passes 51 are skipped, the others drawn.
-        preparaForm4(0.51, 0.0, 0.0, 60.0, 0.0, 1.0);
-        Form4 &plot = app::Form4();
-        plot.Form_Activate();
-        QCOMPARE(plot.Point(110, float(51 + 60 * std::cos(60 * 3.1415927f / 180))), QBColor(1));
-        QVERIFY(!DentroGliAssi(PuntoCurva(30, plot.P1, 0, 0, 60, 0, 1), plot.CX, plot.CY));
+        QFETCH(double, X);
+        QFETCH(double, Y);
+        QFETCH(bool, dentro);
+        QCOMPARE(DentroGliAssi({X, Y}, 110, 51), dentro);
     }
 
-    void numeriOltreIlLimiteNonFermanoIlDisegno()
+    void iColori_data()
     {
-        // Ve 1e308 makes ellipse B's angle infinite past a few degrees, and its cosine NaN.
-        preparaForm4(0.51, 20.0, 15.0, 10.0, 5.0, 1e308);
-        QVERIFY(std::isnan(PuntoCurva(200, 3.1415927f / 180, 20, 15, 10, 5, 1e308).Y));
-        app::Form4().Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
-        // Sums past the double range.
-        preparaForm4(0.51, 1.7e308, 1.7e308, 10.0, 5.0, 2.0);
-        QVERIFY(std::isinf(PuntoCurva(45, 3.1415927f / 180, 1.7e308, 1.7e308, 10, 5, 2).X));
-        app::Form4().Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(2));
+        QTest::addColumn<int>("prima");
+        QTest::addColumn<int>("dopo");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("7") << 7 << 8;
+        QTest::newRow("14") << 14 << 15;
+        QTest::newRow("15") << 15 << 1;
+        QTest::newRow("negative") << -5 << 1;
+        QTest::newRow("largest") << 32767 << 1;
     }
-
-    void ogniAttivazioneAggiungeUnaCurvaColValoreMemorizzato()
+    void iColori()
     {
-        preparaForm4(0.51);
-        Form4 &plot = app::Form4();
-        plot.Form_Activate();
-        // What is typed on the constants screen counts only after its "AVANTI".
-        app::Form3().Text1->setText(QStringLiteral("50"));
+        QFETCH(int, prima);
+        QFETCH(int, dopo);
+        app::Form3().Miocolor = std::int16_t(prima);
+        Form4 &f = attiva(Tipiche);
+        QCOMPARE(app::Form3().Miocolor, std::int16_t(dopo));
+        QCOMPARE(f.Point(130, 61), QBColor(dopo));
+        // The next curve goes over it in the next colour; the first stays where the second is not.
         app::Form3().VALa = 0.0;
-        plot.Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(2));
-        QCOMPARE(std::get<double>(plot.Va), 0.0);
-        QCOMPARE(plot.Point(110, 61), QBColor(2));
-        QCOMPARE(plot.Point(130, 61), QBColor(1)); // the first curve stays as it was drawn
+        f.Form_Activate();
+        QCOMPARE(f.Point(110, 61), QBColor(ColoreSeguente(std::int16_t(dopo))));
+        QCOMPARE(f.Point(130, 61), QBColor(dopo));
     }
 
-    void dopoIl15VieneL1()
+    void costantiEstreme_data()
     {
-        preparaForm4(0.51);
-        Form4 &plot = app::Form4();
-        app::Form3().Miocolor = 14;
-        plot.Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(15));
-        QCOMPARE(plot.Point(130, 61), QBColor(15));
-        plot.Form_Activate();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
-        QCOMPARE(plot.Point(130, 61), QBColor(1));
-        QCOMPARE(ColoreSeguente(32767), std::int16_t(1));
-        QCOMPARE(ColoreSeguente(-5), std::int16_t(1));
-        QCOMPARE(ColoreSeguente(7), std::int16_t(8));
+        QTest::addColumn<QList<Costante>>("valori");
+        QTest::addColumn<int>("colore");
+        QTest::addColumn<bool>("puntoA0Gradi");
+        QTest::newRow("a rejected box: axes only") << QList<Costante>{20.0, 15.0, QString(), 5.0, 2.0} << 3 << false;
+        QTest::newRow("B's angle infinite past 0") << QList<Costante>{20.0, 15.0, 10.0, 5.0, 1e308} << 4 << true;
+        QTest::newRow("sums past the range") << QList<Costante>{1.7e308, 1.7e308, 10.0, 5.0, 2.0} << 4 << false;
     }
-
-    void unaCostanteRifiutataDisegnaSoloGliAssi()
+    void costantiEstreme()
     {
-        preparaForm4(0.51, 20.0, 15.0, QString(), 5.0, 2.0);
-        Messaggi messaggi;
-        Form4 &plot = app::Form4();
+        QFETCH(QList<Costante>, valori);
+        QFETCH(int, colore);
+        QFETCH(bool, puntoA0Gradi);
         app::Form3().Miocolor = 3;
-        plot.Form_Activate();
+        Messaggi messaggi;
+        Form4 &f = attiva(valori);
         QCoreApplication::processEvents();
-        QCOMPARE(app::Form3().Miocolor, std::int16_t(3));
+        QCOMPARE(app::Form3().Miocolor, std::int16_t(colore));
         QVERIFY(messaggi.testi.isEmpty());
-        QCOMPARE(plot.Point(110, 5), QBColor(0));
-        QVERIFY(!plot.Point(130, 61).isValid());
+        QCOMPARE(f.Point(110, 5), QBColor(0));
+        QCOMPARE(f.Point(130, 61).isValid(), puntoA0Gradi);
     }
 
     void cancellaERiprendi()
     {
-        preparaForm4(0.51);
-        Form4 &plot = app::Form4();
-        plot.Show();
-        QVERIFY(QTest::qWaitForWindowActive(&plot));
-        plot.resize(1000, 510);
-        plot.Cls();
-        plot.Form_Activate();
-        QVERIFY(!vuoto(plot.disegno().immagine()));
-
-        plot.Command1_Click(); // "RIPRENDI" keeps the drawing
+        Form4 &f = app::Form4();
+        imposta(Tipiche);
+        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 1; }));
+        f.Command2_Click(); // "Cancella e riprendi": axes and curves go, the constants come
         QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
-        QVERIFY(!vuoto(plot.disegno().immagine()));
-
-        plot.Command2_Click(); // "Cancella e riprendi" clears it, axes and all
-        QVERIFY(vuoto(plot.disegno().immagine()));
-        QVERIFY(app::Form3().isVisible());
-        QVERIFY(plot.isVisible());
+        QCOMPARE(conta(f.disegno().immagine(), QBColor(0)) + conta(f.disegno().immagine(), QBColor(1)), 0);
+        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 2; }));
+        f.Command1_Click(); // "RIPRENDI" keeps them
+        QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
+        QVERIFY(conta(f.disegno().immagine(), QBColor(2)) > 0 && f.isVisible());
     }
 };
 
