@@ -3,6 +3,8 @@
 #include "surface/controlli.h"
 #include "surface/messaggio.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 
 #include <exception>
@@ -11,6 +13,11 @@ Applicazione::Applicazione(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(TitoloApplicazione);
     setFont(CarattereDiProgetto(8));
+    // The program speaks Italian whatever the user's locale, Qt's own menus included;
+    // numbers still follow the user's regional format.
+    auto *traduzioni = new QTranslator(this);
+    if (traduzioni->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(traduzioni);
 }
 
 bool Applicazione::notify(QObject *destinatario, QEvent *evento)

@@ -16,3 +16,12 @@ QColor QBColor(int indice)
         throw std::out_of_range("indice di colore " + std::to_string(indice) + " fuori tavolozza");
     return QColor::fromRgb(colori[std::size_t(indice)]);
 }
+
+QString NomeColore(int indice)
+{
+    static const char *const nomi[] = {"nero",   "blu scuro", "verde",  "verde acqua", "bordeaux", "viola",
+                                       "oliva",  "grigio chiaro", "grigio", "blu",     "verde chiaro", "azzurro",
+                                       "rosso",  "fucsia",    "giallo", "bianco"};
+    QBColor(indice); // the same range
+    return QString::fromUtf8(nomi[indice]);
+}

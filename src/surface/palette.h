@@ -5,3 +5,6 @@
 // The 16-colour palette of the drawing surface. An index outside 0 to 15
 // throws std::out_of_range.
 QColor QBColor(int indice);
+
+// The colour's name in Italian, as a screen reader says it.
+QString NomeColore(int indice);

@@ -1,5 +1,6 @@
 #include "surface/schermo.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
@@ -92,6 +93,8 @@ void Schermo::paintEvent(QPaintEvent *evento)
 void Schermo::resizeEvent(QResizeEvent *evento)
 {
     QWidget::resizeEvent(evento);
+    if (m_figura)
+        m_figura->resize(size());
     // A screen that has drawn nothing yet holds no image: most never draw.
     if (!m_disegno.immagine().isNull())
         preparaDisegno();
@@ -180,6 +183,22 @@ void Schermo::Cls()
 QColor Schermo::Point(float x, float y) const
 {
     return m_disegno.colore(m_scala.inPixel(x, y, area()));
+}
+
+void Schermo::DescriviFigura(const QString &descrizione)
+{
+    if (!m_figura) {
+        // Under the controls, over the whole area, seen through and clicked through.
+        m_figura = new QWidget(this);
+        m_figura->setObjectName(QStringLiteral("figura"));
+        m_figura->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_figura->setGeometry(rect());
+        m_figura->lower();
+        m_figura->show();
+    }
+    m_figura->setAccessibleName(descrizione);
+    QAccessibleEvent cambio(m_figura, QAccessible::NameChanged); // read out where the focus is
+    QAccessible::updateAccessibility(&cambio);
 }
 
 void End()

@@ -39,6 +39,8 @@ public:
     void Cls();
     // The colour drawn at a point in the current scale, invalid where nothing is.
     QColor Point(float x, float y) const;
+    // Tells assistive technology what the drawing shows now, without moving the focus.
+    void DescriviFigura(const QString &descrizione);
 
     const Disegno &disegno() const { return m_disegno; }
 
@@ -67,6 +69,7 @@ private:
     Scala m_scala;
     int m_drawWidth = 1;
     Disegno m_disegno;
+    QWidget *m_figura = nullptr; // the drawing as assistive technology sees it
     // A repaint already asked for covers every dot drawn before it happens.
     bool m_ridisegnoChiesto = false;
 };

@@ -29,6 +29,7 @@ Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size()
     Label1 = Crea<QLabel>(QStringLiteral("Per calibrare l' impostazione corretta della risoluzione dello SCHERMO"), this,
                           Twips(360, 240, 9135, 495));
     Intestazione(Label1, Peso::Normale);
+    setAccessibleDescription(QStringLiteral("Calibrazione dello schermo"));
 
     HScroll1 = new BarraOrizzontale(this);
     HScroll1->setGeometry(Twips(480, 1080, 5895, 255));
@@ -115,4 +116,5 @@ void Form2::TRACCIA()
         setDrawWidth(1);
         PSet(float(XR + CX), float(YR + CY), colore);
     }
+    DescriviFigura(QStringLiteral("Anello per il fattore %1").arg(Numeri::Testo(*Incr)));
 }

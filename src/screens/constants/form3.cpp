@@ -54,7 +54,14 @@ Form3::Form3() : Schermo(QStringLiteral("Form3"), Twips(0, 0, 10605, 7245).size(
     Text2->setAccessibleName(Label3->text() + QStringLiteral(" A"));
     Text3->setAccessibleName(Label5->text().trimmed() + QStringLiteral(" B"));
     Text4->setAccessibleName(Label4->text() + QStringLiteral(" B"));
-    Text5->setAccessibleName(QStringLiteral("Rapporto d"));
+    Text5->setAccessibleName(Label6->text().simplified());
+    // Each label is its box's buddy: a screen reader finds the box labelled by it.
+    Label2->setBuddy(Text1);
+    Label3->setBuddy(Text2);
+    Label5->setBuddy(Text3);
+    Label4->setBuddy(Text4);
+    Label6->setBuddy(Text5);
+    setAccessibleDescription(QStringLiteral("Costanti della curva"));
 
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, Text1);

@@ -96,16 +96,16 @@ QList<Paragrafo> componiPagina()
 
 } // namespace
 
-QString Paragrafo::testo() const
+QString Paragrafo::lettura() const
 {
     QString risultato;
     for (const Parte &parte : parti) {
         if (const auto *testo = std::get_if<QString>(&parte))
             risultato += *testo;
         else
-            risultato += QChar::ObjectReplacementCharacter;
+            risultato += QLatin1Char(' ') + std::get<Pezzo>(parte)->testo() + QLatin1Char(' ');
     }
-    return risultato;
+    return risultato.simplified();
 }
 
 QList<Pezzo> Paragrafo::formule() const

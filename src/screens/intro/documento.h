@@ -19,8 +19,8 @@ struct Paragrafo
     int alto = 0;
     QList<Parte> parti;
 
-    // The paragraph's text, each formula standing as one U+FFFC, as in a text document.
-    QString testo() const;
+    // The paragraph as it reads aloud: tabs as blanks, each formula in its plain reading.
+    QString lettura() const;
     QList<formule::Pezzo> formule() const;
 };
 

@@ -8,6 +8,7 @@
 
 Form1::Form1() : Schermo(QStringLiteral("Form1"), Twips(0, 0, 11670, 8565).size(), Apertura::Normale)
 {
+    setAccessibleDescription(QStringLiteral("Pagina introduttiva"));
     OLE1 = new Pagina(this);
     OLE1->setGeometry(Twips(570, 210, 9495, 6135));
     Command1 = Crea<Pulsante>(QStringLiteral("AVANTI"), this, Twips(3600, 5640, 2895, 855));

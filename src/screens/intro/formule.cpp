@@ -18,6 +18,19 @@ constexpr qreal Spessore = 1;           // fraction bar and overbar, one pixel
 constexpr qreal Stacco = 0.07 * Em;     // between a bar and what it covers
 constexpr qreal Interlinea = 0.05 * Em; // between lines grouped by a brace
 
+// An index as a screen reader can say it: digits as sub- or superscript digits,
+// anything else after a mark ("α_n").
+QString indice(const QString &testo, const char16_t *cifre, QChar segno)
+{
+    QString risultato;
+    for (QChar c : testo) {
+        if (!c.isDigit())
+            return segno + testo;
+        risultato += QChar(cifre[c.digitValue()]);
+    }
+    return risultato;
+}
+
 // A bar lands on whole pixels, so it is as sharp as the glyphs beside it.
 void disegnaBarra(QPainter &pittore, qreal sinistra, qreal alto, qreal larghezza)
 {
@@ -53,7 +66,7 @@ class Spazio_ : public Box
 public:
     explicit Spazio_(qreal larghezza) { m_larghezza = larghezza; }
     void disegna(QPainter &, QPointF) const override {}
-    QString testo() const override { return {}; }
+    QString testo() const override { return QStringLiteral(" "); }
 };
 
 class Riga_ : public Box
@@ -126,9 +139,9 @@ public:
     {
         QString risultato = m_base->testo();
         if (m_pedice)
-            risultato += QLatin1Char('_') + m_pedice->testo();
+            risultato += indice(m_pedice->testo(), u"₀₁₂₃₄₅₆₇₈₉", QLatin1Char('_'));
         if (m_apice)
-            risultato += QLatin1Char('^') + m_apice->testo();
+            risultato += indice(m_apice->testo(), u"⁰¹²³⁴⁵⁶⁷⁸⁹", QLatin1Char('^'));
         return risultato;
     }
 
@@ -153,7 +166,8 @@ public:
         // Italic capitals lean right: the bar starts a little in from the left.
         disegnaBarra(pittore, origine.x() + 0.1 * Em, origine.y() - m_su, m_larghezza - 0.1 * Em);
     }
-    QString testo() const override { return QStringLiteral("bar(%1)").arg(m_contenuto->testo()); }
+    // A vector reads as its name.
+    QString testo() const override { return m_contenuto->testo(); }
 
 private:
     Pezzo m_contenuto;
@@ -193,7 +207,7 @@ public:
         QStringList righe;
         for (const Pezzo &riga : m_righe)
             righe << riga->testo();
-        return QStringLiteral("{%1}").arg(righe.join(QStringLiteral(" ; ")));
+        return righe.join(QStringLiteral(", ")) + QLatin1Char(';');
     }
 
 private:

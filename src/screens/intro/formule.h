@@ -24,7 +24,7 @@ public:
     qreal giu() const { return m_giu; }
 
     virtual void disegna(QPainter &pittore, QPointF origine) const = 0;
-    // A plain reading of the formula: "bar(OA_1)^2", "α_2/α_1", "{a ; b}".
+    // A plain reading of the formula, for screen readers: "OA₁²", "α₂/α₁", "a, b;".
     virtual QString testo() const = 0;
 
 protected:

@@ -3,6 +3,7 @@
 #include "screens/intro/caratteri.h"
 #include "surface/twips.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,18 +24,59 @@ qreal prossimoTab(qreal x)
     return Margine + (std::floor(twips / (PassoTab * TwipsPerPixel)) + 1) * PassoTab;
 }
 
+// What a screen reader reads of the page: its paragraphs as plain text, each formula
+// in its reading. The page is only shown: no caret, no selection.
+class PaginaAccessibile : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    PaginaAccessibile(QWidget *pagina, const QString &testo)
+        : QAccessibleWidget(pagina, QAccessible::StaticText), m_testo(testo)
+    {
+    }
+    void *interface_cast(QAccessible::InterfaceType tipo) override
+    {
+        return tipo == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
+                                                  : QAccessibleWidget::interface_cast(tipo);
+    }
+    QString text(int inizio, int fine) const override { return m_testo.mid(inizio, fine - inizio); }
+    int characterCount() const override { return int(m_testo.size()); }
+    void selection(int, int *inizio, int *fine) const override { *inizio = *fine = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *inizio, int *fine) const override
+    {
+        *inizio = 0;
+        *fine = characterCount();
+        return {};
+    }
+
+private:
+    QString m_testo;
+};
+
+QAccessibleInterface *accessibile(const QString &, QObject *oggetto)
+{
+    auto *pagina = qobject_cast<Pagina *>(oggetto);
+    return pagina ? new PaginaAccessibile(pagina, pagina->lettura()) : nullptr;
+}
+
 } // namespace
 
 Pagina::Pagina(QWidget *contenitore) : QFrame(contenitore), m_documento(Documento())
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setFocusPolicy(Qt::StrongFocus);
-    // A screen reader reads the page as text.
+    // Before anything asks for the page's accessible interface, which is then kept.
+    static const bool installata = (QAccessible::installFactory(accessibile), true);
+    Q_UNUSED(installata);
     setAccessibleName(QStringLiteral("Pagina introduttiva"));
-    QStringList testi;
-    for (const Paragrafo &paragrafo : m_documento)
-        testi << paragrafo.testo();
-    setAccessibleDescription(testi.join(QLatin1Char('\n')).trimmed());
     setAutoFillBackground(true);
     QPalette tavolozza = palette();
     tavolozza.setColor(QPalette::Window, Qt::white);
@@ -70,6 +112,15 @@ QList<Pagina::Posto> Pagina::disponi(const Paragrafo &paragrafo) const
         }
     }
     return posti;
+}
+
+QString Pagina::lettura() const
+{
+    QStringList paragrafi;
+    for (const Paragrafo &paragrafo : m_documento)
+        if (const QString testo = paragrafo.lettura(); !testo.isEmpty())
+            paragrafi << testo;
+    return paragrafi.join(QLatin1Char('\n'));
 }
 
 void Pagina::disegna(QPainter &pittore) const

@@ -13,6 +13,8 @@ class Pagina : public QFrame
 public:
     explicit Pagina(QWidget *contenitore = nullptr);
 
+    // The page's text as a screen reader reads it, a paragraph a line.
+    QString lettura() const;
     // Draws the page from the painter's origin.
     void disegna(QPainter &pittore) const;
 

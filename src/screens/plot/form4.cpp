@@ -5,11 +5,13 @@
 #include "screens/constants/form3.h"
 #include "screens/plot/curva.h"
 #include "surface/controlli.h"
+#include "surface/numeri.h"
 #include "surface/palette.h"
 #include "surface/twips.h"
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
+    setAccessibleDescription(QStringLiteral("Grafico delle curve"));
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 1800, 1695, 615));
     Command2 = Crea<Pulsante>(QStringLiteral("Cancella e riprendi"), this, Twips(3000, 720, 1695, 615));
     Command1 = Crea<Pulsante>(QStringLiteral("RIPRENDI"), this, Twips(960, 720, 1695, 615));
@@ -54,11 +56,25 @@ void Form4::CALCOLA()
     ::Form3 &costanti = app::Form3();
     costanti.Miocolor = ColoreSeguente(costanti.Miocolor);
     const QColor colore = QBColor(costanti.Miocolor);
+    int dentro = 0;
     for (std::int16_t Alfa = 0; Alfa <= 360; ++Alfa) {
         const Scostamento punto = PuntoCurva(Alfa, P1, *a, *b, *c, *d, *e);
-        if (DentroGliAssi(punto, CX, CY))
+        if (DentroGliAssi(punto, CX, CY)) {
             PSet(float(CX + punto.X), float(CY + punto.Y), colore);
+            ++dentro;
+        }
     }
+    ++m_curve;
+    DescriviCurve(dentro);
+}
+
+void Form4::DescriviCurve(int dentro)
+{
+    const QString curve = m_curve == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(m_curve);
+    const auto n = [](const Costante &v) { return Numeri::Testo(std::get<double>(v)); };
+    DescriviFigura(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti su 361 dentro gli assi")
+                       .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
+                       .arg(dentro));
 }
 
 void Form4::Command1_Click()
@@ -69,6 +85,8 @@ void Form4::Command1_Click()
 void Form4::Command2_Click()
 {
     Cls();
+    m_curve = 0;
+    DescriviFigura(QStringLiteral("Nessuna curva"));
     app::Form3().Show();
 }
 

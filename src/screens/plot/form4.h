@@ -27,4 +27,7 @@ public:
 
 private:
     void CALCOLA();
+    void DescriviCurve(int dentro);
+
+    int m_curve = 0; // curves on the drawing since it was last cleared
 };

@@ -68,6 +68,7 @@ private slots:
         }
         QCOMPARE(f.Miocolor, std::int16_t(9));
         QVERIFY(app::Form4().isHidden());
+        QCOMPARE(f.focusWidget(), caselle(f)[cattiva]); // ready for the correction
 
         // Corrected, the box is read and the plot comes; its activation turns the box white.
         caselle(f)[cattiva]->setText(QStringLiteral("2,5"));
