@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Plants faults a user would notice, one at a time, in a throw-away worktree of HEAD,
+# and checks that the test suite fails for each. Prints one line a fault; exits 1 if
+# any fault went unnoticed. Needs what `make test` installs.
+# Usage: scripts/guasti.sh [NUMBER...]   (all faults when none is given)
+set -uo pipefail
+sorgente=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
+albero=$(mktemp -d /tmp/ordelio-guasti.XXXXXX)
+trap 'git -C "$sorgente" worktree remove --force "$albero" >/dev/null 2>&1; rm -rf "$albero"' EXIT
+git -C "$sorgente" worktree add -q --detach "$albero" HEAD
+
+# file | sed expression | what the user would see
+guasti=(
+  "src/screens/plot/curva.cpp|s/const float t = float(Alfa) \* P1;/const double t = double(Alfa) * P1;/|A's angle in double, not a 4-byte float"
+  "src/screens/plot/curva.cpp|s/const double u = double(t) \* Ve;/const double u = float(double(t) * Ve);/|B's angle rounded to a float"
+  "src/screens/plot/form4.cpp|s/P1 = 3.1415927f \/ 180;/P1 = float(3.14159265358979 \/ 180);/|another P1"
+  "src/screens/plot/curva.cpp|s/Miocolor < 15/Miocolor < 16/|palette cycle past 15"
+  "src/screens/calibration/form2.cpp|s/if (Incr > nuovo)/if (Incr < nuovo)/|calibration clears on the wrong move"
+  "src/screens/calibration/form2.cpp|s/if (Incr > IncrMinimo)/if (Incr >= IncrMinimo)/|calibration threshold"
+  "src/screens/calibration/form2.cpp|s/^    Incr = IncrIniziale;/    if (!Incr) Incr = IncrIniziale;/|no reset to 0.51 at activation"
+  "src/screens/calibration/form2.cpp|s/Alfa += 0.1/Alfa += 0.2/|ring with half the dots"
+  "src/surface/schermo.cpp|s/ \&\& s_attivo != this//|every window activation counts"
+  "src/surface/numeri.cpp|s/ || !std::isfinite(valore)//|inf and nan accepted"
+  "src/screens/constants/form3.cpp|s/if (Rifiutata(VALc))/if (false)/|validation chain goes on past a rejected box"
+  "src/screens/constants/form3.cpp|s/if (Miocolor > 6)/if (Miocolor > 7)/|colour reset"
+  "src/screens/constants/form3.cpp|s/setBackColor(casella, Rosso);/setBackColor(casella, Bianco);/|rejected box not red"
+  "src/screens/constants/form3.cpp|s/setBackColor(text, Bianco);/(void)text;/|boxes not white again"
+  "src/screens/plot/form4.cpp|s/ScaleWidth() \/ 2.0 + 10/ScaleWidth() \/ 2.0 + 12/|axes moved"
+  "src/screens/plot/form4.cpp|/Form4::Command2_Click/,/^}/s/    Cls();//|Cancella e riprendi keeps the curves"
+  "src/screens/plot/form4.cpp|s/setDrawWidth(2)/setDrawWidth(1)/|one-pixel dots"
+  "src/screens/plot/curva.cpp|s/return std::fabs(punto.X) <= double(CX) \&\& /return /|no clipping across"
+  "src/screens/intro/pagina.cpp|s/constexpr qreal PassoTab = 720.0/constexpr qreal PassoTab = 780.0/|tab stops moved"
+)
+
+cmake -S "$albero" -B "$albero/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && cmake --build "$albero/build" -j2 >/dev/null ||
+    { echo "the worktree does not build" >&2; exit 2; }
+scelti=("$@")
+[ ${#scelti[@]} -gt 0 ] || scelti=($(seq 1 ${#guasti[@]}))
+mancati=0
+for n in "${scelti[@]}"; do
+    IFS='|' read -r file espressione cosa <<<"${guasti[$((n - 1))]}"
+    sed -i "$espressione" "$albero/$file"
+    if git -C "$albero" diff --quiet; then
+        echo "$n: NOT PLANTED ($cosa): the code has changed"; mancati=1; continue
+    fi
+    if ! cmake --build "$albero/build" -j2 >/dev/null 2>&1; then
+        echo "$n: does not build ($cosa)"
+    elif (cd "$albero/build" && QT_QPA_PLATFORM=offscreen ctest -E tst_installazione >"$albero/ctest.log" 2>&1); then
+        echo "$n: UNNOTICED: $cosa"; mancati=1
+    else
+        echo "$n: caught by $(grep -o '[0-9]* - tst_[a-z0-9]*' "$albero/ctest.log" | sed 's/^[0-9]* - //' | tr '\n' ' ')- $cosa"
+    fi
+    git -C "$albero" checkout -q -- "$file"
+done
+exit $mancati
