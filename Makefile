@@ -56,7 +56,7 @@ test-fresh:
 	$(call installa,$(FRESH_PACKAGES))
 	scripts/test-fresh.sh
 
-# PNGs of the four screens in docs/screenshots/, taken along the whole-program tests' road.
+# PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:
 	$(call installa,$(TEST_PACKAGES))
 	$(compila)

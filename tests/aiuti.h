@@ -1,12 +1,16 @@
 #pragma once
 
-// What the widget tests share: a screen shown as the user would see it, the pixels of
-// a colour in a drawing, and a user who answers the program's message boxes.
-#include "surface/schermo.h"
+// What the widget tests share: the screens, a screen shown as the user would see it,
+// the pixels of a colour in a drawing, and a user who answers the message boxes.
+#include "app/schermi.h"
+#include "screens/calibration/form2.h"
+#include "screens/constants/form3.h"
+#include "screens/plot/form4.h"
+#include "surface/palette.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -29,26 +33,19 @@ inline int conta(const QImage &immagine, QColor colore, QRect dove = {})
     return n;
 }
 
-// Presses OK on every message box the program shows, keeping what each said;
-// `allaComparsa` runs while a box is still open.
-class Messaggi : public QObject
+// Presses OK on each message box, keeping "title:text"; `allaComparsa` runs while it is open.
+struct Messaggi : QTimer
 {
-public:
-    explicit Messaggi(std::function<void()> allaComparsa = {})
+    QStringList testi;
+    explicit Messaggi(std::function<void()> allaComparsa = [] {})
     {
-        connect(&m_controllo, &QTimer::timeout, this, [this, allaComparsa] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            testi << box->windowTitle() + QLatin1Char(':') + box->text();
-            if (allaComparsa)
+        connect(this, &QTimer::timeout, [this, allaComparsa] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->isVisible()) {
+                testi << box->windowTitle() + ':' + box->text();
                 allaComparsa();
-            box->accept();
+                box->accept();
+            }
         });
-        m_controllo.start(5);
+        start(5);
     }
-    QStringList testi; // "title:text" of each box
-
-private:
-    QTimer m_controllo;
 };

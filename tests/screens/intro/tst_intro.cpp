@@ -1,6 +1,4 @@
 #include "aiuti.h"
-#include "app/schermi.h"
-#include "screens/calibration/form2.h"
 #include "screens/intro/caratteri.h"
 #include "screens/intro/form1.h"
 #include "screens/intro/pagina.h"
@@ -11,28 +9,20 @@
 
 namespace {
 
-// The page as the view shows it, from its top-left corner.
-QImage vista()
+// The runs of rows of the page, in twips from its top, that hold ink within the columns given.
+QList<QPair<int, int>> righeInchiostrate(int sinistra, int destra)
 {
-    Pagina pagina;
-    QImage immagine(Twips(0, 0, 9495, 6135).size(), QImage::Format_RGB32);
-    immagine.fill(Qt::white);
-    QPainter pittore(&immagine);
-    pagina.disegna(pittore);
-    return immagine;
-}
-
-// The runs of rows, in twips from the top, that hold ink within the columns given.
-QList<QPair<int, int>> righeInchiostrate(const QImage &vista, int sinistra, int destra)
-{
+    QImage vista(Twips(0, 0, 9495, 6135).size(), QImage::Format_RGB32);
+    vista.fill(Qt::white);
+    QPainter pittore(&vista);
+    Pagina().disegna(pittore);
     QList<QPair<int, int>> righe;
     for (int y = 0; y < vista.height(); ++y)
-        for (int x = Twips(sinistra); x < Twips(destra) && x < vista.width(); ++x)
+        for (int x = Twips(sinistra); x < Twips(destra); ++x)
             if (qGray(vista.pixel(x, y)) < 192) {
-                if (!righe.isEmpty() && righe.last().second == (y - 1) * TwipsPerPixel)
-                    righe.last().second = y * TwipsPerPixel;
-                else
-                    righe.append({y * TwipsPerPixel, y * TwipsPerPixel});
+                if (righe.isEmpty() || righe.last().second != (y - 1) * TwipsPerPixel)
+                    righe.append({y * TwipsPerPixel, 0});
+                righe.last().second = y * TwipsPerPixel;
                 break;
             }
     return righe;
@@ -45,50 +35,42 @@ class TestIntro : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { RegistraCaratteri(); }
-    void cleanup() { app::ChiudiSchermi(); }
+    void cleanupTestCase() { app::ChiudiSchermi(); }
 
     // Where lines and formulas stand, in twips, to within three pixels.
     void laPagina_data()
     {
         QTest::addColumn<int>("alto");
         QTest::addColumn<int>("basso");
-        QTest::newRow("line 3") << 820 << 1085;
-        QTest::newRow("line 4") << 1085 << 1357;
-        QTest::newRow("formula 2") << 1440 << 1930;
-        QTest::newRow("formula 3") << 2170 << 2860;
-        QTest::newRow("formula 4") << 3410 << 3810;
-        QTest::newRow("line 9") << 4075 << 4347;
+        QTest::addRow("line 3") << 820 << 1085;
+        QTest::addRow("line 4") << 1085 << 1357;
+        QTest::addRow("formula 2") << 1440 << 1930;
+        QTest::addRow("formula 3") << 2170 << 2860;
+        QTest::addRow("formula 4") << 3410 << 3810;
+        QTest::addRow("line 9") << 4075 << 4347;
     }
     void laPagina()
     {
         QFETCH(int, alto);
         QFETCH(int, basso);
-        const auto righe = righeInchiostrate(vista(), 600, 7100);
-        QVERIFY2(std::any_of(righe.begin(), righe.end(), [&](auto r) {
-                     return std::abs(r.first - alto) <= 45 && std::abs(r.second - basso) <= 45;
-                 }), qPrintable(QDebug::toString(righe)));
-    }
-
-    void iMargini()
-    {
-        const QImage immagine = vista();
-        QVERIFY(righeInchiostrate(immagine, 30, 585).isEmpty());
+        const auto righe = righeInchiostrate(600, 7100);
+        QVERIFY2(std::any_of(righe.begin(), righe.end(), [&](auto r) { return std::abs(r.first - alto) <= 45 && std::abs(r.second - basso) <= 45; }),
+                 qPrintable(QDebug::toString(righe)));
+        QVERIFY(righeInchiostrate(30, 585).isEmpty()); // the left margin
         // Only line 3, 55 characters long, reaches past 7100 twips.
-        const auto aDestra = righeInchiostrate(immagine, 7100, 9495);
-        QCOMPARE(aDestra.size(), 1);
-        QVERIFY(aDestra[0].first >= 820 && aDestra[0].second <= 1085);
+        const auto destra = righeInchiostrate(7100, 9495);
+        QVERIFY(destra.size() == 1 && destra[0].first >= 820 && destra[0].second <= 1085);
     }
 
-    void avanti()
+    void leTabulazioni()
     {
-        Form1 &f = app::Form1();
-        QVERIFY(mostra(f));
-        QTest::keyClick(f.OLE1, Qt::Key_Return); // the page is only shown
-        QVERIFY(app::Form2().isHidden());
-        f.Command1->setFocus();
-        QTest::keyClick(f.Command1, Qt::Key_Return);
-        QVERIFY(QTest::qWaitForWindowActive(&app::Form2()));
+        // "\tDove \t" before formula 3: the word at the first stop, 1320 twips, nothing before it.
+        const auto nelleRighe = [](const QList<QPair<int, int>> &righe) {
+            return std::any_of(righe.begin(), righe.end(), [](auto r) { return r.first >= 2100 && r.second <= 2900; });
+        };
+        QVERIFY(!nelleRighe(righeInchiostrate(600, 1300)) && nelleRighe(righeInchiostrate(1320, 1360)));
     }
+
 };
 
 QTEST_MAIN(TestIntro)
