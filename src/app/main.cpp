@@ -2,11 +2,13 @@
 #include "app/schermi.h"
 #include "screens/intro/caratteri.h"
 #include "screens/intro/form1.h"
+#include "surface/attivazione.h"
 
 #include <exception>
 
 int main(int argc, char *argv[])
 {
+    ScegliPiattaforma(argc, argv);
     Applicazione applicazione(argc, argv);
     try {
         RegistraCaratteri();

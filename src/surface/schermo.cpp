@@ -5,76 +5,20 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QTimer>
 
 #include <stdexcept>
 
-namespace {
-
-const Schermo *s_attivo = nullptr;
-
-// How long a window shown maximized waits for its maximized size before its
-// activation runs at whatever size it has.
-constexpr int AttesaMassimaMs = 1000;
-
-} // namespace
-
 Schermo::Schermo(const QString &nome, QSize area, Apertura apertura)
-    : m_apertura(apertura), m_areaProgettata(area), m_scala(QPointF(logicalDpiX(), logicalDpiY()))
+    : m_attivazione(this, area, apertura, [this] { Form_Activate(); }), m_scala(QPointF(logicalDpiX(), logicalDpiY()))
 {
     setObjectName(nome);
     setWindowTitle(nome);
     resize(area);
-    m_attesaDimensione.setSingleShot(true);
-    m_attesaDimensione.setInterval(AttesaMassimaMs);
-    connect(&m_attesaDimensione, &QTimer::timeout, this, &Schermo::dimensioneRicevuta);
-}
-
-Schermo::~Schermo()
-{
-    if (s_attivo == this)
-        s_attivo = nullptr;
 }
 
 void Schermo::Show()
 {
-    if (isHidden()) {
-        if (m_apertura == Apertura::Massimizzata && !isMaximized()) {
-            m_attendeDimensione = true;
-            m_attesaDimensione.start();
-        }
-        if (m_apertura == Apertura::Massimizzata)
-            showMaximized();
-        else
-            show();
-    }
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    raise();
-    activateWindow();
-}
-
-bool Schermo::event(QEvent *evento)
-{
-    const bool gestito = QWidget::event(evento);
-    if (evento->type() == QEvent::WindowActivate && s_attivo != this) {
-        s_attivo = this;
-        if (m_attendeDimensione)
-            m_attivazioneSospesa = true;
-        else
-            Form_Activate();
-    }
-    return gestito;
-}
-
-void Schermo::dimensioneRicevuta()
-{
-    m_attesaDimensione.stop();
-    m_attendeDimensione = false;
-    if (m_attivazioneSospesa) {
-        m_attivazioneSospesa = false;
-        Form_Activate();
-    }
+    m_attivazione.mostra();
 }
 
 void Schermo::paintEvent(QPaintEvent *evento)
@@ -98,16 +42,12 @@ void Schermo::resizeEvent(QResizeEvent *evento)
     // A screen that has drawn nothing yet holds no image: most never draw.
     if (!m_disegno.immagine().isNull())
         preparaDisegno();
-    if (m_attendeDimensione && size() != m_areaProgettata)
-        dimensioneRicevuta();
 }
 
 void Schermo::closeEvent(QCloseEvent *evento)
 {
     // A screen closed from its window loses its drawing; its values live on.
     m_disegno.cancella();
-    if (s_attivo == this)
-        s_attivo = nullptr;
     QWidget::closeEvent(evento);
 }
 

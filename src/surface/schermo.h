@@ -1,25 +1,23 @@
 #pragma once
 
+#include "surface/attivazione.h"
 #include "surface/disegno.h"
 #include "surface/scala.h"
 
-#include <QTimer>
 #include <QWidget>
 
 // A screen of the program: a top-level window titled with its own name, with its
 // controls at fixed places and a drawing surface under them that keeps what is
 // drawn. Form_Activate runs whenever the active screen of the program changes to
-// this one; coming back from another program, or from one of the program's message
-// boxes, to the screen that was already active is no activation.
+// this one (see Attivazione).
 class Schermo : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Apertura { Normale, Massimizzata };
+    using Apertura = Attivazione::Apertura;
 
     // `area` is the designed client area in logical pixels.
     Schermo(const QString &nome, QSize area, Apertura apertura);
-    ~Schermo() override;
 
     // Modeless show: visible, in front and active. Returns at once; Form_Activate
     // follows when the window system makes the screen active.
@@ -47,7 +45,6 @@ public:
 protected:
     virtual void Form_Activate() {}
 
-    bool event(QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void resizeEvent(QResizeEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
@@ -56,16 +53,8 @@ private:
     QSizeF area() const { return QSizeF(size()); }
     void preparaDisegno();
     void ridisegna();
-    void dimensioneRicevuta();
 
-    Apertura m_apertura;
-    QSize m_areaProgettata;
-    // A window shown maximized can be activated before the window system has given it
-    // its maximized size; its first figure must fill that size, so the activation
-    // waits for it.
-    bool m_attendeDimensione = false;
-    QTimer m_attesaDimensione; // gives up waiting, should the size never come
-    bool m_attivazioneSospesa = false;
+    Attivazione m_attivazione;
     Scala m_scala;
     int m_drawWidth = 1;
     Disegno m_disegno;

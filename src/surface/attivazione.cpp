@@ -1,0 +1,108 @@
+#include "surface/attivazione.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+const QWidget *s_attivo = nullptr; // the program's active screen
+
+// How long a window shown maximized waits for its maximized size before its
+// activation runs at whatever size it has.
+constexpr int AttesaMassimaMs = 1000;
+// How long a screen shown again waits for the desktop to activate it.
+constexpr int AttesaAttivazioneMs = 250;
+
+} // namespace
+
+Attivazione::Attivazione(QWidget *schermo, QSize area, Apertura apertura, std::function<void()> Form_Activate)
+    : m_schermo(schermo), m_areaProgettata(area), m_apertura(apertura), m_Form_Activate(std::move(Form_Activate))
+{
+    m_attesaDimensione.setSingleShot(true);
+    m_attesaDimensione.setInterval(AttesaMassimaMs);
+    connect(&m_attesaDimensione, &QTimer::timeout, this, &Attivazione::dimensioneRicevuta);
+    m_attesaAttivazione.setSingleShot(true);
+    m_attesaAttivazione.setInterval(AttesaAttivazioneMs);
+    connect(&m_attesaAttivazione, &QTimer::timeout, this, &Attivazione::rimappa);
+    schermo->installEventFilter(this);
+}
+
+Attivazione::~Attivazione()
+{
+    if (s_attivo == m_schermo)
+        s_attivo = nullptr;
+}
+
+void Attivazione::mostra()
+{
+    if (m_schermo->isHidden()) {
+        m_attendeDimensione = m_apertura == Apertura::Massimizzata && !m_schermo->isMaximized();
+        if (m_attendeDimensione)
+            m_attesaDimensione.start();
+        m_apertura == Apertura::Massimizzata ? m_schermo->showMaximized() : m_schermo->show();
+    } else if (m_schermo != s_attivo) {
+        m_attesaAttivazione.start();
+    }
+    if (m_schermo->isMinimized())
+        m_schermo->setWindowState(m_schermo->windowState() & ~Qt::WindowMinimized);
+    m_schermo->raise();
+    m_schermo->activateWindow();
+}
+
+bool Attivazione::eventFilter(QObject *, QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::WindowActivate:
+        if (s_attivo != m_schermo) {
+            s_attivo = m_schermo;
+            if (m_attendeDimensione)
+                m_sospesa = true;
+            else
+                m_Form_Activate();
+        }
+        break;
+    case QEvent::Resize:
+        if (m_attendeDimensione && m_schermo->size() != m_areaProgettata)
+            dimensioneRicevuta();
+        break;
+    case QEvent::Close:
+        if (s_attivo == m_schermo)
+            s_attivo = nullptr;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void Attivazione::rimappa()
+{
+    if (m_schermo == s_attivo || m_schermo->isHidden())
+        return;
+    // Not activated: mutter and weston on Wayland, and weston's X window manager, do not
+    // activate a window that is already mapped at a program's request. Every desktop
+    // activates a window mapped anew; what the screen has drawn stays.
+    m_schermo->hide();
+    mostra();
+}
+
+void Attivazione::dimensioneRicevuta()
+{
+    m_attesaDimensione.stop();
+    m_attendeDimensione = false;
+    if (m_sospesa) {
+        m_sospesa = false;
+        m_Form_Activate();
+    }
+}
+
+void ScegliPiattaforma(int argc, char **argv)
+{
+    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!wayland || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0)
+            return;
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland"); // Qt takes the first that starts
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+// When a screen's activation runs: each time the program's active screen changes to
+// it. Coming back from another program, or from one of the program's message boxes,
+// to the screen that was already active is no activation. A screen shown maximized
+// runs its first activation once it has its maximized size, so that its first figure
+// fills it. A screen shown again comes in front and becomes active on every desktop,
+// also where the desktop does not activate a window that is already mapped.
+class Attivazione : public QObject
+{
+public:
+    enum class Apertura { Normale, Massimizzata };
+
+    // `Form_Activate` runs at each activation of `schermo`, whose designed size is `area`.
+    Attivazione(QWidget *schermo, QSize area, Apertura apertura, std::function<void()> Form_Activate);
+    ~Attivazione() override;
+
+    // Visible, in front and active; the activation follows when the desktop grants it.
+    void mostra();
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+
+private:
+    void dimensioneRicevuta();
+    void rimappa();
+
+    QWidget *m_schermo;
+    QSize m_areaProgettata;
+    Apertura m_apertura;
+    std::function<void()> m_Form_Activate;
+    bool m_attendeDimensione = false;
+    bool m_sospesa = false;        // activated while waiting for the maximized size
+    QTimer m_attesaDimensione;     // gives up waiting, should the size never come
+    QTimer m_attesaAttivazione;    // for the desktop to activate a screen shown again
+};
+
+// In a Wayland session, unless the user chose a platform: XWayland first, where the
+// desktop activates a program's windows as the screens expect, else the native one.
+void ScegliPiattaforma(int argc, char **argv);
