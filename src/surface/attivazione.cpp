@@ -10,8 +10,10 @@ const QWidget *s_attivo = nullptr; // the program's active screen
 // How long a window shown maximized waits for its maximized size before its
 // activation runs at whatever size it has.
 constexpr int AttesaMassimaMs = 1000;
-// How long a screen shown again waits for the desktop to activate it.
-constexpr int AttesaAttivazioneMs = 250;
+bool sessioneWayland()
+{
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
 
 } // namespace
 
@@ -21,9 +23,6 @@ Attivazione::Attivazione(QWidget *schermo, QSize area, Apertura apertura, std::f
     m_attesaDimensione.setSingleShot(true);
     m_attesaDimensione.setInterval(AttesaMassimaMs);
     connect(&m_attesaDimensione, &QTimer::timeout, this, &Attivazione::dimensioneRicevuta);
-    m_attesaAttivazione.setSingleShot(true);
-    m_attesaAttivazione.setInterval(AttesaAttivazioneMs);
-    connect(&m_attesaAttivazione, &QTimer::timeout, this, &Attivazione::rimappa);
     schermo->installEventFilter(this);
 }
 
@@ -35,13 +34,16 @@ Attivazione::~Attivazione()
 
 void Attivazione::mostra()
 {
+    // A Wayland desktop does not bring forward a window that is already mapped at a
+    // program's request (weston natively, weston's window manager through XWayland);
+    // every one brings forward a window mapped anew. What is drawn stays.
+    if (m_schermo->isVisible() && m_schermo != s_attivo && sessioneWayland())
+        m_schermo->hide();
     if (m_schermo->isHidden()) {
         m_attendeDimensione = m_apertura == Apertura::Massimizzata && !m_schermo->isMaximized();
         if (m_attendeDimensione)
             m_attesaDimensione.start();
         m_apertura == Apertura::Massimizzata ? m_schermo->showMaximized() : m_schermo->show();
-    } else if (m_schermo != s_attivo) {
-        m_attesaAttivazione.start();
     }
     if (m_schermo->isMinimized())
         m_schermo->setWindowState(m_schermo->windowState() & ~Qt::WindowMinimized);
@@ -75,17 +77,6 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
     return false;
 }
 
-void Attivazione::rimappa()
-{
-    if (m_schermo == s_attivo || m_schermo->isHidden())
-        return;
-    // Not activated: mutter and weston on Wayland, and weston's X window manager, do not
-    // activate a window that is already mapped at a program's request. Every desktop
-    // activates a window mapped anew; what the screen has drawn stays.
-    m_schermo->hide();
-    mostra();
-}
-
 void Attivazione::dimensioneRicevuta()
 {
     m_attesaDimensione.stop();
@@ -98,8 +89,7 @@ void Attivazione::dimensioneRicevuta()
 
 void ScegliPiattaforma(int argc, char **argv)
 {
-    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (!wayland || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (!sessioneWayland() || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     for (int i = 1; i < argc; ++i)
         if (qstrcmp(argv[i], "-platform") == 0)

@@ -13,7 +13,7 @@ class QWidget;
 // to the screen that was already active is no activation. A screen shown maximized
 // runs its first activation once it has its maximized size, so that its first figure
 // fills it. A screen shown again comes in front and becomes active on every desktop,
-// also where the desktop does not activate a window that is already mapped.
+// Wayland ones included.
 class Attivazione : public QObject
 {
 public:
@@ -31,7 +31,6 @@ protected:
 
 private:
     void dimensioneRicevuta();
-    void rimappa();
 
     QWidget *m_schermo;
     QSize m_areaProgettata;
@@ -40,7 +39,6 @@ private:
     bool m_attendeDimensione = false;
     bool m_sospesa = false;        // activated while waiting for the maximized size
     QTimer m_attesaDimensione;     // gives up waiting, should the size never come
-    QTimer m_attesaAttivazione;    // for the desktop to activate a screen shown again
 };
 
 // In a Wayland session, unless the user chose a platform: XWayland first, where the
