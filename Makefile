@@ -12,8 +12,11 @@ BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang-14 libclang-rt-14-dev
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 FRESH_PACKAGES := debootstrap git
+# The same road on other desktops: an X11 window manager more, and Wayland compositors
+# (with XWayland, and Qt's Wayland platform for the program).
+DESKTOP_PACKAGES := $(TEST_PACKAGES) mutter weston kwin-wayland xwayland qt6-wayland dbus-daemon
 
-.PHONY: all build run test test-fresh clean bench fuzz test-asan screenshots package
+.PHONY: all build run test test-desktop test-fresh clean bench fuzz test-asan screenshots package
 
 all: build
 
@@ -50,6 +53,13 @@ test:
 	$(call installa,$(TEST_PACKAGES))
 	$(compila)
 	ctest --preset default
+
+# The whole-program road under mutter (X11) and under weston, mutter and kwin as
+# Wayland sessions, each with and without XWayland.
+test-desktop:
+	$(call installa,$(DESKTOP_PACKAGES))
+	$(compila)
+	ctest --preset desktop
 
 # The README's `make test` in a new Debian 12 root that has nothing but make and git.
 test-fresh:

@@ -1,0 +1,122 @@
+#!/bin/bash
+# The whole program as a user meets it, on real desktops inside Xvfb: X11 window
+# managers, and Wayland compositors nested in an X window with and without XWayland.
+# Real keys and window switches, checked on screenshots (palette colours on screen)
+# and by the exit status. The program is started as a session would start it: in a
+# Wayland session it chooses its platform itself.
+# Usage: desktop.sh ORDELIO DESKTOP...   (openbox mutter-x11 weston weston+xwayland
+#        mutter mutter+xwayland kwin kwin+xwayland)
+set -u
+programma=$1
+shift
+fallito=0
+lavoro=$(mktemp -d)
+gruppi=()
+# Each desktop's processes in a group of their own, ended with it.
+sfondo() { setsid "$@" & gruppi+=($!); }
+chiudi() { for g in "${gruppi[@]}"; do kill -- -"$g" 2>/dev/null; done; gruppi=(); sleep 1; }
+trap 'chiudi; rm -rf "$lavoro"' EXIT
+export HOME=$lavoro XDG_RUNTIME_DIR=$lavoro ASAN_OPTIONS=${ASAN_OPTIONS:-}:strict_string_checks=0
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
+chmod 700 "$lavoro"
+
+errore() { echo "FAIL $desktop: $* (screen in ${TMPDIR:-/tmp}/ordelio-$desktop.png)"; import -window root "${TMPDIR:-/tmp}/ordelio-$desktop.png"; fallito=1; }
+# How many pixels of this colour the screen shows.
+conta() { import -window root png:- | convert - -format %c histogram:info:- | awk -v c="$1" '$3 == c { print $1 + 0 }' | tr -d ':'; }
+# Runs the command until it succeeds, for ten seconds at most.
+entro() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; return 1; }
+almeno() { [ "$2" -le "$(conta "$1")" ] 2>/dev/null; }
+nessuno() { [ -z "$(conta "$1")" ]; }
+chiusa() { ! xdotool search --name "^$1\$" >/dev/null; }
+finito() { ! kill -0 "$1" 2>/dev/null; }
+gestito() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+rosso_dopo() { tasti Return; [ "$(conta '#FF0000')" -gt "$1" ]; } # closes the message, until the box is red
+tasti() { xdotool key --delay 150 "$@"; sleep 0.3; }
+
+avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's environment
+    : >"$lavoro/display"
+    sfondo Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$lavoro/display" 2>/dev/null
+    entro test -s "$lavoro/display"
+    n=$(cat "$lavoro/display")
+    export DISPLAY=:$n
+    ambiente=(DISPLAY=":$n")
+    prese=$(ls /tmp/.X11-unix)
+    case $desktop in
+    openbox) sfondo openbox --sm-disable >/dev/null 2>&1 ;;
+    mutter-x11) sfondo dbus-run-session -- mutter --x11 --replace >/dev/null 2>&1 ;;
+    weston*) sfondo weston --backend=x11-backend.so --width=1024 --height=768 --socket=w$n --idle-time=0 \
+                 $([ "$desktop" = weston+xwayland ] && echo --xwayland) >"$lavoro/log" 2>&1 ;;
+    mutter*) MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 sfondo dbus-run-session -- mutter --wayland --nested \
+                 --wayland-display=w$n $([ "$desktop" = mutter ] && echo --no-x11) >"$lavoro/log" 2>&1 ;;
+    kwin*) # a copy, as Debian's binary carries a file capability that a container refuses
+        cp /usr/bin/kwin_wayland "$lavoro/kwin_wayland"
+        sfondo dbus-run-session -- "$lavoro/kwin_wayland" --x11-display ":$n" --width 1024 --height 768 --socket w$n \
+            --no-lockscreen $([ "$desktop" = kwin+xwayland ] && echo --xwayland) >"$lavoro/log" 2>&1 ;;
+    esac
+    case $desktop in
+    openbox | mutter-x11) entro gestito ;;
+    *) entro test -S "$lavoro/w$n" && sleep 2
+       ambiente=(WAYLAND_DISPLAY=w$n XDG_SESSION_TYPE=wayland)
+       # XWayland's display: the first X socket that the compositor made (mutter makes a
+       # second one, for its own services)
+       x=$(ls /tmp/.X11-unix | grep -v -x -F "$prese" | sort -V | head -n1)
+       [[ $desktop == *xwayland ]] && ambiente+=(DISPLAY=":${x#X}")
+       xdotool mousemove 512 700 ;; # the nested desktop's window takes the keys
+    esac
+}
+
+x11() { [ "$desktop" = openbox ] || [ "$desktop" = mutter-x11 ]; }
+
+for desktop in "$@"; do
+    avvia_desktop
+    env -u DISPLAY LC_ALL=it_IT.UTF-8 "${ambiente[@]}" "$programma" >"$lavoro/programma.log" 2>&1 &
+    pid=$!
+    entro almeno '#FFFFFF' 200000 || errore "Form1 does not show its page"
+    x11 && ! xdotool search --name '^Form1$' getwindowgeometry | grep -q 'Geometry: 778x571' && errore "Form1 is not 778x571"
+    tasti Tab Return # from the page to "AVANTI"
+    # Form2 maximized, its first ring as wide as half the screen
+    entro almeno '#800000' 1000 || errore "no ring on Form2"
+    [ "$(import -window root png:- | convert - -fill black +opaque '#800000' -trim -format %w info:)" -gt 400 ] ||
+        errore "the ring is not at the maximized size"
+    if x11; then # closing Form1 now ends nothing
+        xdotool search --name '^Form1$' windowactivate --sync
+        tasti alt+F4
+        entro chiusa Form1 && kill -0 $pid || errore "closing Form1 ended the program"
+        xdotool search --name '^Form2$' windowactivate --sync
+    fi
+    tasti Right Tab Tab Return # 0.55, "OK - continua"
+    entro nessuno '#800000' || errore "Form3 does not come in front"
+    rossi=$(conta '#FF0000')
+    tasti Tab Tab Tab Tab Tab Tab ctrl+a 2 period 5 Tab Return # not a number with a decimal comma
+    entro rosso_dopo $((rossi + 500)) || errore "the box did not turn red"
+    sleep 1 # closing the box is no activation: the box stays red
+    [ "$(conta '#FF0000')" -gt $((rossi + 500)) ] || errore "closing the message turned the box white"
+    tasti 2 comma 5 Tab Return # the emptied box has the focus
+    entro almeno '#000080' 1000 || errore "no first curve on Form4"
+    tasti Tab Tab Return # "RIPRENDI"
+    entro nessuno '#000080' || errore "RIPRENDI does not bring Form3 in front"
+    tasti Return # "AVANTI" again: the next colour
+    entro almeno '#008000' 1000 || errore "the second AVANTI draws no curve in the next colour"
+    if x11; then
+        sfondo xmessage -title Altro "un altro programma"
+        entro xdotool search --name '^Altro$' windowactivate --sync && xdotool search --name '^Form4$' windowactivate --sync
+        sleep 1
+        [ -z "$(conta '#008080')" ] || errore "coming back from another program drew a curve"
+        xdotool search --name '^Form3$' windowactivate --sync && xdotool search --name '^Form4$' windowactivate --sync
+        entro almeno '#008080' 1000 || errore "switching to Form4 drew no curve"
+    fi
+    tasti Tab Return # "ESCI", after "RIPRENDI" in the order of the keys
+    entro finito $pid || errore "ESCI did not end the program"
+    wait $pid
+    esito=$?
+    [ $esito -eq 0 ] || errore "the program ended with status $esito: $(tail -n 3 "$lavoro/programma.log")"
+    if x11; then # before "AVANTI", closing Form1 ends the program
+        "$programma" >/dev/null 2>&1 &
+        pid=$!
+        entro almeno '#FFFFFF' 200000 && tasti alt+F4
+        wait $pid || errore "closing Form1 did not end the program with 0"
+    fi
+    chiudi
+    echo "$desktop: done"
+done
+exit $fallito
