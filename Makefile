@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build, run and test on Debian 12. Every target installs what it is missing
 # first, and only what it needs: each set below is named in the README's table.
 

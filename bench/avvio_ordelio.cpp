@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked with the program's own main(): watches the opening screen for its first
 // paint and reports the time. Nothing else of the start-up is changed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed and memory of the program, each figure side by side with the floor it is
 // judged against, in one run. The drawing handlers run in this process on an
 // offscreen 1920 by 1080 screen; start-up and peak memory are taken from separate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt window, nothing but a title. With "massimizzata" it opens
 // maximized, as the program's later screens do, for the memory comparison; with
 // "pulsante" it holds one push button, the least that draws text.

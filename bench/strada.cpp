@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole road of a user, in one process: the opening screen, the calibration with
 // the bar moved, the constants, the plot and seven more curves through "RIPRENDI" and
 // "AVANTI", all four screens left open; then the peak memory of the process. Linked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric test and the text-to-double conversion on any text, in the C and the
 // Italian formats: nothing crashes, every accepted text is a finite double, the test
 // accepts exactly what the conversion converts, and a number the program writes back

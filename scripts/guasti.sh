@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants faults a user would notice, one at a time, in a throw-away worktree of HEAD,
 # and checks that the test suite fails for each. Prints one line a fault; exits 1 if
 # any fault went unnoticed. Needs what `make test` installs.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # PNGs of the four screens along the typical road, each window with its frame, under a
 # private Xvfb and openbox at 1024 by 768, driven from the keyboard as a user would.
 # Usage: scripts/screenshots.sh BUILD_DIR OUTPUT_DIR

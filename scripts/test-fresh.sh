@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's promise on a machine that has nothing: a minimal Debian 12 root, only
 # make and git installed in it, a clone of the commit under test, then `make test`.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader reads, in Italian: every control, the page with its formulas,
 // what each figure shows.
 #include "aiuti.h"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program as a user meets it, on real desktops inside Xvfb: X11 window
 # managers, and Wayland compositors nested in an X window with and without XWayland.
 # Real keys and window switches, checked on screenshots (palette colours on screen)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a desktop installs it: `cmake --install` into a throw-away root, then
 # the Debian package that CPack makes, checked by lintian.
 # Usage: installazione.sh BUILD_DIR
