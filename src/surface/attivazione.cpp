@@ -11,6 +11,8 @@ const QWidget *s_attivo = nullptr; // the program's active screen
 // How long a window shown maximized waits for its maximized size before its
 // activation runs at whatever size it has.
 constexpr int AttesaMassimaMs = 1000;
+
+// A Wayland desktop, whether the program runs on it natively or through XWayland.
 bool sessioneWayland()
 {
     return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");

@@ -20,9 +20,9 @@ QColor QBColor(int indice)
 
 QString NomeColore(int indice)
 {
-    static const char *const nomi[] = {"nero",   "blu scuro", "verde",  "verde acqua", "bordeaux", "viola",
-                                       "oliva",  "grigio chiaro", "grigio", "blu",     "verde chiaro", "azzurro",
-                                       "rosso",  "fucsia",    "giallo", "bianco"};
-    QBColor(indice); // the same range
-    return QString::fromUtf8(nomi[indice]);
+    static constexpr std::array<const char *, 16> nomi = {
+        "nero",   "blu scuro", "verde",        "verde acqua", "rosso scuro", "viola",  "verde oliva", "grigio chiaro",
+        "grigio", "blu",       "verde chiaro", "azzurro",     "rosso",       "fucsia", "giallo",      "bianco",
+    };
+    return QString::fromUtf8(nomi.at(std::size_t(indice))); // out of range throws, as QBColor does
 }
