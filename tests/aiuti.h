@@ -34,18 +34,15 @@ inline int conta(const QImage &immagine, QColor colore, QRect dove = {})
     return n;
 }
 
-// Presses OK on each message box, keeping "title:text"; `allaComparsa` runs while it is open.
+// Presses OK on each message box, keeping "title:text".
 struct Messaggi : QTimer
 {
     QStringList testi;
-    explicit Messaggi(std::function<void()> allaComparsa = [] {})
+    Messaggi()
     {
-        connect(this, &QTimer::timeout, [this, allaComparsa] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                testi << box->windowTitle() + ':' + box->text();
-                allaComparsa();
-                box->accept();
-            }
+        connect(this, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->isVisible())
+                testi << box->windowTitle() + ':' + box->text(), box->accept();
         });
         start(5);
     }

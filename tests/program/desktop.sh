@@ -112,8 +112,7 @@ for desktop in "$@"; do
     esito=$?
     [ $esito -eq 0 ] || errore "the program ended with status $esito: $(tail -n 3 "$lavoro/programma.log")"
     if x11; then # before "AVANTI", closing Form1 ends the program
-        "$programma" >/dev/null 2>&1 &
-        pid=$!
+        "$programma" >/dev/null 2>&1 & pid=$!
         entro almeno '#FFFFFF' 200000 && tasti alt+F4
         wait $pid || errore "closing Form1 did not end the program with 0"
     fi

@@ -58,7 +58,6 @@ private slots:
         QTest::addRow("it comma") << it << "2,5" << true << 2.5;
         QTest::addRow("it point") << it << "2.5" << false << 0.0;
         QTest::addRow("en point") << en << "2.5" << true << 2.5;
-        QTest::addRow("en comma") << en << "2,5" << false << 0.0;
         QTest::addRow("exponent") << C << "-1e308" << true << -1e308;
         QTest::addRow("word") << it << "abc" << false << 0.0;
         QTest::addRow("inf") << C << "inf" << false << 0.0;
@@ -73,13 +72,6 @@ private slots:
         QTEST(Numeri::CDbl(testo), "valore");
     }
 
-    void ilTestoDiUnNumero()
-    {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QCOMPARE(Numeri::Testo(30 * 0.02 + 0.51), QStringLiteral("1,11"));
-        QCOMPARE(Numeri::Testo(1.0 / 3), QStringLiteral("0,333333333333333"));
-        QCOMPARE(Numeri::Testo(123456.5), QStringLiteral("123456,5"));
-    }
 };
 
 QTEST_MAIN(TestSuperficie)
