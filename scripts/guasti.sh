@@ -20,7 +20,7 @@ guasti=(
   "src/screens/calibration/form2.cpp|s/if (Incr > IncrMinimo)/if (Incr >= IncrMinimo)/|calibration threshold"
   "src/screens/calibration/form2.cpp|s/^    Incr = IncrIniziale;/    if (!Incr) Incr = IncrIniziale;/|no reset to 0.51 at activation"
   "src/screens/calibration/form2.cpp|s/Alfa += 0.1/Alfa += 0.2/|ring with half the dots"
-  "src/surface/schermo.cpp|s/ \&\& s_attivo != this//|every window activation counts"
+  "src/surface/attivazione.cpp|s/if (s_attivo != m_schermo) {/if (true) {/|every window activation counts"
   "src/surface/numeri.cpp|s/ .. !std::isfinite(valore)//|inf and nan accepted"
   "src/screens/constants/form3.cpp|s/if (Rifiutata(VALc))/if (false)/|validation chain goes on past a rejected box"
   "src/screens/constants/form3.cpp|s/if (Miocolor > 6)/if (Miocolor > 7)/|colour reset"
