@@ -64,6 +64,9 @@ private slots:
         QCOMPARE(figura(f4), QStringLiteral("2 curve; l'ultima in verde: A 20 e 15, B 10 e 5, d 2,5; 361 punti su 361 dentro gli assi"));
         f4.Command2_Click();
         QCOMPARE(figura(f4), QStringLiteral("Nessuna curva"));
+        f4.Form_Activate();
+        f4.close(); // closed from its window, it starts again from no curve
+        QCOMPARE(figura(f4), QStringLiteral("Nessuna curva"));
     }
 
     void cleanupTestCase() { app::ChiudiSchermi(); }

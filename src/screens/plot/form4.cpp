@@ -86,9 +86,21 @@ void Form4::Command1_Click()
 void Form4::Command2_Click()
 {
     Cls();
+    NessunaCurva();
+    app::Form3().Show();
+}
+
+void Form4::closeEvent(QCloseEvent *evento)
+{
+    // Closed from its window, the screen loses its drawing, curves and count alike.
+    NessunaCurva();
+    Schermo::closeEvent(evento);
+}
+
+void Form4::NessunaCurva()
+{
     m_curve = 0;
     DescriviFigura(QStringLiteral("Nessuna curva"));
-    app::Form3().Show();
 }
 
 void Form4::Command3_Click()

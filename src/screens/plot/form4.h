@@ -26,9 +26,13 @@ public:
     void Command2_Click();
     void Command3_Click();
 
+protected:
+    void closeEvent(QCloseEvent *evento) override;
+
 private:
     void CALCOLA();
     void DescriviCurve(int dentro);
+    void NessunaCurva();
 
     int m_curve = 0; // curves on the drawing since it was last cleared
 };
