@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Set-up, build, run and test on Debian 12. Every target installs what it is missing
-# first, and only what it needs: each set below is named in the README's table.
+# Set-up, build, run and test on Debian 12 and 13 alike. Every target installs what it
+# is missing first, and only what it needs: each set below is named in the README's table.
 
 # Building and running: the compiler, CMake, Qt, the faces the screens use and Qt's own
 # texts in Italian.
@@ -10,7 +10,8 @@ RUN_PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth openbox xdotool x11-utils imagemagick librsvg2-bin \
                  appstream desktop-file-utils dpkg-dev file lintian
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
-FUZZ_PACKAGES := $(RUN_PACKAGES) clang-14 libclang-rt-14-dev
+# The release's own clang, whatever its version.
+FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-dev
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 FRESH_PACKAGES := debootstrap git
 # The same road on other desktops: an X11 window manager more, and Wayland compositors
@@ -50,9 +51,11 @@ build:
 run: build
 	./build/ordelio
 
+# The tests also prove the build free of warnings on this release's compiler.
 test:
 	$(call installa,$(TEST_PACKAGES))
-	$(compila)
+	cmake --preset default -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+	cmake --build --preset default
 	ctest --preset default
 
 # The whole-program road under mutter (X11) and under weston, mutter and kwin as
@@ -62,10 +65,12 @@ test-desktop:
 	$(compila)
 	ctest --preset desktop
 
-# The README's `make test` in a new Debian 12 root that has nothing but make and git.
+# The README's `make test` in a new Debian root that has nothing but make and git:
+# DEBIAN=12 (the default), 13 (with `make test-desktop` too) or testing.
+DEBIAN ?= 12
 test-fresh:
 	$(call installa,$(FRESH_PACKAGES))
-	scripts/test-fresh.sh
+	scripts/test-fresh.sh $(DEBIAN)
 
 # PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:

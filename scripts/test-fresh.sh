@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The README's promise on a machine that has nothing: a minimal Debian 12 root, only
-# make and git installed in it, a clone of the commit under test, then `make test`.
+# The README's promise on a machine that has nothing: a minimal Debian root of the
+# release asked for, only make and git installed in it, a clone of the commit under
+# test, then `make test` (and on Debian 13 `make test-desktop` too).
+# Usage: test-fresh.sh [12|13|testing]   (12 when none is given)
 #
 # The pristine root is made once with debootstrap and kept as a tarball in
-# ORDELIO_FRESH_CACHE; every run unpacks it afresh, so nothing of an earlier run is
-# left. The mirror and the apt settings are this machine's own. A failed run keeps
-# its log in ORDELIO_FRESH_LOGS.
+# ORDELIO_FRESH_CACHE, one for each release; every run unpacks it afresh, so nothing of
+# an earlier run is left. The mirror and the apt settings are this machine's own. A
+# failed run says where it stopped, and keeps its log in ORDELIO_FRESH_LOGS.
 set -euo pipefail
+trap 'echo "[test-fresh] FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
 
-sorgente=$(git -C "$(dirname "$0")/.." rev-parse --show-toplevel)
+debian=${1:-12}
+case $debian in
+12) suite=bookworm aggiornamenti=bookworm-updates ;;
+13) suite=trixie aggiornamenti=trixie-updates ;;
+testing) suite=testing aggiornamenti= ;;
+*) echo "[test-fresh] unknown release '$debian': give 12, 13 or testing" >&2; exit 2 ;;
+esac
+# What runs in the root: the README's `make test`, and the other desktops where the
+# release is today's stable.
+obiettivi="test"
+[ "$debian" = 13 ] && obiettivi="test test-desktop"
+
+qui=$(cd "$(dirname "$0")" && pwd)
+sorgente=$(git -C "$qui/.." rev-parse --show-toplevel)
 commit=$(git -C "$sorgente" rev-parse HEAD)
 cache=${ORDELIO_FRESH_CACHE:-/var/cache/ordelio-fresh}
 registri=${ORDELIO_FRESH_LOGS:-/var/tmp/ordelio-fresh}
-tarball=$cache/debian12-minbase.tar.gz
+tarball=$cache/debian-$debian-minbase.tar.gz
 
-[ "$(id -u)" -eq 0 ] || { echo "test-fresh makes and enters a Debian root: run it as root" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || { echo "[test-fresh] it makes and enters a Debian root: run it as root" >&2; exit 1; }
 mkdir -p "$cache" "$registri"
 lavoro=$(mktemp -d /var/tmp/ordelio-fresh.XXXXXX)
 radice=$lavoro/radice
-registro=$registri/$(date +%Y%m%d-%H%M%S)-${commit:0:12}.log
+registro=$registri/$(date +%Y%m%d-%H%M%S)-debian$debian-${commit:0:12}.log
 
 smonta() {
     local m
@@ -37,25 +53,21 @@ trap 'exit 130' INT TERM
 
 inizio=$SECONDS
 fase() {
-    echo "[test-fresh] $1: $((SECONDS - inizio)) s"
+    echo "[test-fresh] debian $debian, $1: $((SECONDS - inizio)) s"
     inizio=$SECONDS
 }
 
-# The first Debian mirror that this machine's apt reads from (deb822 or one-line format).
-mirror() {
-    {
-        grep -h -E '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '{print $2}'
-        grep -h -E '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-            sed -E 's/\[[^]]*\]//' | awk '{print $2}'
-    } | grep -v -E 'security|updates' | head -n 1
-}
-
+mirror=$("$qui/mirror.sh")
+# Testing changes every day: a root older than a week is made again.
+[ "$debian" = testing ] && find "$tarball" -mtime +7 -delete 2>/dev/null || true
 if [ ! -f "$tarball" ]; then
-    url=$(mirror)
-    [ -n "$url" ] || { echo "no Debian mirror in this machine's apt sources" >&2; exit 1; }
-    echo "[test-fresh] making a minimal Debian 12 root from $url"
-    debootstrap --variant=minbase bookworm "$lavoro/nuova" "$url" >"$lavoro/debootstrap.log" 2>&1 ||
-        { cp "$lavoro/debootstrap.log" "$registri/"; echo "debootstrap failed: $registri/debootstrap.log" >&2; exit 1; }
+    echo "[test-fresh] making a minimal Debian $debian ($suite) root from $mirror"
+    debootstrap --variant=minbase "$suite" "$lavoro/nuova" "$mirror" >"$lavoro/debootstrap.log" 2>&1 || {
+        cp "$lavoro/debootstrap.log" "$registri/"
+        tail -n 5 "$lavoro/debootstrap.log" >&2
+        echo "[test-fresh] debootstrap failed: $registri/debootstrap.log" >&2
+        exit 1
+    }
     tar -C "$lavoro/nuova" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
     rm -rf --one-file-system "$lavoro/nuova"
     fase "debootstrap"
@@ -63,13 +75,26 @@ fi
 
 mkdir "$radice"
 tar -C "$radice" -xzf "$tarball"
-# The same package sources and apt settings as this machine, and its name resolution.
-cp /etc/resolv.conf "$radice/etc/resolv.conf"
-cp -a /etc/apt/sources.list.d/. "$radice/etc/apt/sources.list.d/" 2>/dev/null || true
-[ -f /etc/apt/sources.list ] && cp /etc/apt/sources.list "$radice/etc/apt/sources.list"
-find "$radice/etc/apt/sources.list.d" -type f ! -name '*.sources' ! -name '*.list' -delete
+# This machine's mirror for the release under test, and its security archive where
+# this machine has one; this machine's apt settings and name resolution.
+sicurezza=$(cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null |
+    grep -o -E 'https?://[^ ]*security[^ ]*' | head -n 1 || true)
+rm -f "$radice/etc/apt/sources.list" "$radice"/etc/apt/sources.list.d/*
+{
+    printf 'Types: deb\nURIs: %s\nSuites: %s %s\nComponents: main\n' "$mirror" "$suite" "$aggiornamenti"
+    if [ -n "$sicurezza" ]; then
+        printf '\nTypes: deb\nURIs: %s\nSuites: %s-security\nComponents: main\n' "$sicurezza" "$suite"
+    fi
+} >"$radice/etc/apt/sources.list.d/debian.sources"
 cp -a /etc/apt/apt.conf.d/. "$radice/etc/apt/apt.conf.d/"
+# The testing archive's Release file may be past its Valid-Until date on a mirror.
+if [ "$debian" = testing ]; then
+    echo 'Acquire::Check-Valid-Until "false";' >"$radice/etc/apt/apt.conf.d/99ordelio-testing"
+fi
+cp /etc/resolv.conf "$radice/etc/resolv.conf"
 mount -t proc proc "$radice/proc"
+mount --rbind /sys "$radice/sys"
+mount --make-rslave "$radice/sys"
 mount --rbind /dev "$radice/dev"
 mount --make-rslave "$radice/dev"
 mount -t tmpfs tmpfs "$radice/tmp"
@@ -82,24 +107,23 @@ dentro() { chroot "$radice" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/
 contati() { dentro dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
 
 esito=0
-{
-    dentro sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq make git' &&
-        dentro git clone -q /mnt/origine /root/ordelio &&
-        dentro git -C /root/ordelio -c advice.detachedHead=false checkout -q "$commit"
-} >"$registro" 2>&1 || esito=$?
+dentro sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq make git' >"$registro" 2>&1 &&
+    dentro git clone -q /mnt/origine /root/ordelio >>"$registro" 2>&1 &&
+    dentro git -C /root/ordelio -c advice.detachedHead=false checkout -q "$commit" >>"$registro" 2>&1 || esito=$?
+[ "$esito" -eq 0 ] || { tail -n 25 "$registro"; echo "[test-fresh] could not install make and git or clone $commit: $registro" >&2; exit 1; }
 fase "make and git installed, $commit cloned"
-prima=$(contati)
 
-if [ "$esito" -eq 0 ]; then
-    dentro sh -c 'cd /root/ordelio && make test' >>"$registro" 2>&1 || esito=$?
-fi
-dopo=$(contati)
-fase "make test"
-echo "[test-fresh] make test installed $((dopo - prima)) packages"
-tail -n 25 "$registro"
+for obiettivo in $obiettivi; do
+    prima=$(contati)
+    dentro sh -c "cd /root/ordelio && make $obiettivo" >>"$registro" 2>&1 || esito=$?
+    fase "make $obiettivo installed $(($(contati) - prima)) packages"
+    [ "$esito" -eq 0 ] || break
+done
+grep -E '^(.*: (done|skipped|FAIL).*|[0-9]+% tests passed.*|The following tests FAILED:|.*\(Failed\).*)$' "$registro" || true
 if [ "$esito" -ne 0 ]; then
-    echo "[test-fresh] FAILED (status $esito); the whole log is $registro" >&2
+    tail -n 40 "$registro"
+    echo "[test-fresh] debian $debian: make $obiettivo FAILED (status $esito); the whole log is $registro" >&2
     exit "$esito"
 fi
 rm -f "$registro"
-echo "[test-fresh] passed"
+echo "[test-fresh] debian $debian: passed"
