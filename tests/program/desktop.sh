@@ -5,11 +5,19 @@
 # Real keys and window switches, checked on screenshots (palette colours on screen)
 # and by the exit status. The program is started as a session would start it: in a
 # Wayland session it chooses its platform itself.
+# A desktop that this release cannot run is said to be skipped. LINGUA=en runs the
+# program in English, where the decimal separator is the point.
 # Usage: desktop.sh ORDELIO DESKTOP...   (openbox mutter-x11 weston weston+xwayland
-#        mutter mutter+xwayland kwin kwin+xwayland)
+#        mutter mutter+xwayland kwin kwin+xwayland; wine: ORDELIO.EXE under Wine and openbox)
 set -u
 programma=$1
 shift
+comando=("$programma")
+[[ $programma == *.exe ]] && comando=(wine "$programma")
+case ${LINGUA:-it} in
+it) locale=it_IT.UTF-8 sbagliato=period giusto=comma ;;
+en) locale=en_US.UTF-8 sbagliato=comma giusto=period ;;
+esac
 fallito=0
 lavoro=$(mktemp -d)
 gruppi=()
@@ -43,7 +51,7 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     ambiente=(DISPLAY=":$n")
     prese=$(ls /tmp/.X11-unix)
     case $desktop in
-    openbox) sfondo openbox --sm-disable >/dev/null 2>&1 ;;
+    openbox | wine) sfondo openbox --sm-disable >/dev/null 2>&1 ;;
     mutter-x11) sfondo dbus-run-session -- mutter --x11 --replace >/dev/null 2>&1 ;;
     weston*) sfondo weston --backend=x11-backend.so --width=1024 --height=768 --socket=w$n --idle-time=0 \
                  $([ "$desktop" = weston+xwayland ] && echo --xwayland) >"$lavoro/log" 2>&1 ;;
@@ -55,7 +63,7 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
             --no-lockscreen $([ "$desktop" = kwin+xwayland ] && echo --xwayland) >"$lavoro/log" 2>&1 ;;
     esac
     case $desktop in
-    openbox | mutter-x11) entro gestito ;;
+    openbox | wine | mutter-x11) entro gestito ;;
     *) entro test -S "$lavoro/w$n" && sleep 2
        ambiente=(WAYLAND_DISPLAY=w$n XDG_SESSION_TYPE=wayland)
        # XWayland's display: the first X socket that the compositor made (mutter makes a
@@ -66,11 +74,23 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     esac
 }
 
-x11() { [ "$desktop" = openbox ] || [ "$desktop" = mutter-x11 ]; }
+x11() { [ "$desktop" = openbox ] || [ "$desktop" = wine ] || [ "$desktop" = mutter-x11 ]; }
+# Why this release cannot run the desktop, if it cannot.
+manca() {
+    case $desktop in
+    mutter-x11) mutter --help 2>&1 | grep -q -- --x11 || echo "this mutter has no X11 backend" ;;
+    mutter*) mutter --help 2>&1 | grep -q -- --nested || echo "this mutter cannot run nested" ;;
+    esac
+}
 
 for desktop in "$@"; do
+    perche=$(manca)
+    if [ -n "$perche" ]; then
+        echo "$desktop: skipped, $perche"
+        continue
+    fi
     avvia_desktop
-    env -u DISPLAY LC_ALL=it_IT.UTF-8 "${ambiente[@]}" "$programma" >"$lavoro/programma.log" 2>&1 &
+    env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" >"$lavoro/programma.log" 2>&1 &
     pid=$!
     entro almeno '#FFFFFF' 200000 || errore "Form1 does not show its page"
     x11 && ! xdotool search --name '^Form1$' getwindowgeometry | grep -q 'Geometry: 778x571' && errore "Form1 is not 778x571"
@@ -88,11 +108,11 @@ for desktop in "$@"; do
     tasti Right Tab Tab Return # 0.55, "OK - continua"
     entro nessuno '#800000' || errore "Form3 does not come in front"
     rossi=$(conta '#FF0000')
-    tasti Tab Tab Tab Tab Tab Tab ctrl+a 2 period 5 Tab Return # not a number with a decimal comma
+    tasti Tab Tab Tab Tab Tab Tab ctrl+a 2 $sbagliato 5 Tab Return # not a number in the user's format
     entro rosso_dopo $((rossi + 500)) || errore "the box did not turn red"
     sleep 1 # closing the box is no activation: the box stays red
     [ "$(conta '#FF0000')" -gt $((rossi + 500)) ] || errore "closing the message turned the box white"
-    tasti 2 comma 5 Tab Return # the emptied box has the focus
+    tasti 2 $giusto 5 Tab Return # the emptied box has the focus
     entro almeno '#000080' 1000 || errore "no first curve on Form4"
     tasti Tab Tab Return # "RIPRENDI"
     entro nessuno '#000080' || errore "RIPRENDI does not bring Form3 in front"
@@ -112,11 +132,11 @@ for desktop in "$@"; do
     esito=$?
     [ $esito -eq 0 ] || errore "the program ended with status $esito: $(tail -n 3 "$lavoro/programma.log")"
     if x11; then # before "AVANTI", closing Form1 ends the program
-        "$programma" >/dev/null 2>&1 & pid=$!
+        "${comando[@]}" >/dev/null 2>&1 & pid=$!
         entro almeno '#FFFFFF' 200000 && tasti alt+F4
         wait $pid || errore "closing Form1 did not end the program with 0"
     fi
     chiudi
-    echo "$desktop: done"
+    echo "$desktop: done${LINGUA:+ ($LINGUA)}"
 done
 exit $fallito
