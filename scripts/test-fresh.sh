@@ -86,7 +86,11 @@ rm -f "$radice/etc/apt/sources.list" "$radice"/etc/apt/sources.list.d/*
         printf '\nTypes: deb\nURIs: %s\nSuites: %s-security\nComponents: main\n' "$sicurezza" "$suite"
     fi
 } >"$radice/etc/apt/sources.list.d/debian.sources"
-cp -a /etc/apt/apt.conf.d/. "$radice/etc/apt/apt.conf.d/"
+# Only the settings made on this machine (a proxy, say): a package's own file would be a
+# changed conffile in the root, and dpkg would stop to ask about it.
+for f in /etc/apt/apt.conf.d/*; do
+    dpkg -S "$f" >/dev/null 2>&1 || cp -a "$f" "$radice/etc/apt/apt.conf.d/"
+done
 # The testing archive's Release file may be past its Valid-Until date on a mirror.
 if [ "$debian" = testing ]; then
     echo 'Acquire::Check-Valid-Until "false";' >"$radice/etc/apt/apt.conf.d/99ordelio-testing"
