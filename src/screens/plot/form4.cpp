@@ -73,7 +73,7 @@ void Form4::DescriviCurve(int dentro)
 {
     const QString curve = m_curve == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(m_curve);
     const auto n = [](const Costante &v) { return Numeri::Testo(std::get<double>(v)); };
-    DescriviFigura(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti su 361 dentro gli assi")
+    DescriviFigura(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti visibili su 361")
                        .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
                        .arg(dentro));
 }
