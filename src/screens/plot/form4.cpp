@@ -12,7 +12,7 @@
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
-    setAccessibleDescription(QStringLiteral("Grafico delle curve"));
+    setAccessibleDescription(QStringLiteral("Disegno delle curve"));
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 1800, 1695, 615));
     Command2 = Crea<Pulsante>(QStringLiteral("Cancella e riprendi"), this, Twips(3000, 720, 1695, 615));
     Command1 = Crea<Pulsante>(QStringLiteral("RIPRENDI"), this, Twips(960, 720, 1695, 615));
