@@ -42,6 +42,6 @@ void ErroreFatale(const QString &cosa)
     segnalato = true;
     for (QWidget *finestra : QApplication::topLevelWidgets())
         finestra->hide();
-    MsgBox(QStringLiteral("Si è verificato un errore: %1.\nIl programma viene chiuso.").arg(cosa));
+    MsgBox(QStringLiteral("Si è verificato un errore: %1.\nIl programma verrà chiuso.").arg(cosa));
     QCoreApplication::exit(1);
 }

@@ -14,7 +14,7 @@ QColor QBColor(int indice)
         qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
     };
     if (indice < 0 || indice >= int(colori.size()))
-        throw std::out_of_range("indice di colore " + std::to_string(indice) + " fuori tavolozza");
+        throw std::out_of_range("indice di colore " + std::to_string(indice) + " fuori dalla tavolozza");
     return QColor::fromRgb(colori[std::size_t(indice)]);
 }
 

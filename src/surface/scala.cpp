@@ -14,7 +14,7 @@ double unitaPerPollice(int modo)
 void verificaEstensione(float valore)
 {
     if (valore == 0.0f || !std::isfinite(valore))
-        throw std::invalid_argument("estensione della scala non valida");
+        throw std::invalid_argument("larghezza o altezza della scala non valida");
 }
 
 } // namespace
@@ -28,7 +28,7 @@ void Scala::setScaleMode(int modo, QSizeF area)
     else if (modo == Twip || modo == Centimetri)
         m_modo = modo;
     else
-        throw std::invalid_argument("modo di scala non valido");
+        throw std::invalid_argument("modalità di scala non valida");
 }
 
 float Scala::ScaleWidth(QSizeF area) const

@@ -30,7 +30,7 @@ Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size()
     Label1 = Crea<QLabel>(QStringLiteral("Per calibrare l' impostazione corretta della risoluzione dello SCHERMO"), this,
                           Twips(360, 240, 9135, 495));
     Intestazione(Label1, Peso::Normale);
-    setAccessibleDescription(QStringLiteral("Calibrazione dello schermo"));
+    setAccessibleDescription(QStringLiteral("Taratura dello schermo"));
 
     HScroll1 = new BarraOrizzontale(this);
     HScroll1->setGeometry(Twips(480, 1080, 5895, 255));
@@ -39,13 +39,13 @@ Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size()
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
     HScroll1->setTracking(false); // one change when the thumb is let go, not one per pixel dragged
-    HScroll1->setAccessibleName(QStringLiteral("Barra di scorrimento"));
+    HScroll1->setAccessibleName(QStringLiteral("Regolazione del fattore di taratura"));
 
     Command2 = Crea<Pulsante>(
         QStringLiteral("KLICCARE  sulla barra di scorrimento fino a che la figura  risulti una CIRCONFERENZA"), this,
         Twips(360, 1560, 6255, 735));
     Text1 = Crea<QLineEdit>(QStringLiteral("Text1"), this, Twips(360, 2880, 735, 375));
-    Text1->setAccessibleName(QStringLiteral("Fattore"));
+    Text1->setAccessibleName(QStringLiteral("Fattore di taratura"));
     Command1 = Crea<Pulsante>(QStringLiteral("OK - continua"), this, Twips(3120, 2880, 1575, 615));
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(360, 4080, 1695, 615));
 

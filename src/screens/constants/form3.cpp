@@ -51,11 +51,11 @@ Form3::Form3() : Schermo(QStringLiteral("Form3"), Twips(0, 0, 10605, 7245).size(
     Command1 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 4200, 1935, 735));
     Command2 = Crea<Pulsante>(QStringLiteral("AVANTI"), this, Twips(3840, 4200, 1935, 735));
 
-    Text1->setAccessibleName(Label2->text().trimmed() + QStringLiteral(" A"));
-    Text2->setAccessibleName(Label3->text() + QStringLiteral(" A"));
-    Text3->setAccessibleName(Label5->text().trimmed() + QStringLiteral(" B"));
-    Text4->setAccessibleName(Label4->text() + QStringLiteral(" B"));
-    Text5->setAccessibleName(Label6->text().simplified());
+    Text1->setAccessibleName(QStringLiteral("Asse maggiore dell'ellisse A"));
+    Text2->setAccessibleName(QStringLiteral("Asse minore dell'ellisse A"));
+    Text3->setAccessibleName(QStringLiteral("Asse maggiore dell'ellisse B"));
+    Text4->setAccessibleName(QStringLiteral("Asse minore dell'ellisse B"));
+    Text5->setAccessibleName(QStringLiteral("Rapporto d tra gli angoli parametrici (provare con 3, 4 o 5)"));
     // Each label is its box's buddy: a screen reader finds the box labelled by it.
     Label2->setBuddy(Text1);
     Label3->setBuddy(Text2);

@@ -33,8 +33,9 @@ void RegistraCaratteri()
     Q_INIT_RESOURCE(caratteri);
     for (const char *file : FileCaratteri) {
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
-            throw std::runtime_error(
-                QStringLiteral("impossibile caricare il carattere %1").arg(QString::fromLatin1(file).mid(12)).toStdString());
+            throw std::runtime_error(QStringLiteral("impossibile caricare il tipo di carattere %1")
+                                         .arg(QString::fromLatin1(file).mid(12))
+                                         .toStdString());
     }
 }
 

@@ -12,7 +12,7 @@
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
-    setAccessibleDescription(QStringLiteral("Grafico delle curve"));
+    setAccessibleDescription(QStringLiteral("Disegno delle curve"));
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 1800, 1695, 615));
     Command2 = Crea<Pulsante>(QStringLiteral("Cancella e riprendi"), this, Twips(3000, 720, 1695, 615));
     Command1 = Crea<Pulsante>(QStringLiteral("RIPRENDI"), this, Twips(960, 720, 1695, 615));
@@ -73,7 +73,7 @@ void Form4::DescriviCurve(int dentro)
 {
     const QString curve = m_curve == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(m_curve);
     const auto n = [](const Costante &v) { return Numeri::Testo(std::get<double>(v)); };
-    DescriviFigura(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti su 361 dentro gli assi")
+    DescriviFigura(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti visibili su 361")
                        .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
                        .arg(dentro));
 }
