@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QPainter>
@@ -30,9 +31,16 @@ void CopiaImmagine(const QImage &immagine)
     QApplication::clipboard()->setImage(immagine);
 }
 
-QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &filtri, const QString &suffisso)
+QDir CartellaDocumenti()
 {
-    QFileDialog dialogo(sopra, titolo, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filtri);
+    const QDir documenti(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return documenti.exists() ? documenti : QDir::home();
+}
+
+QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri,
+                      const QString &suffisso)
+{
+    QFileDialog dialogo(sopra, titolo, CartellaDocumenti().filePath(proposta), filtri);
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setDefaultSuffix(suffisso);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 
@@ -15,11 +16,15 @@ QImage ImmagineDelDisegno(const Disegno &disegno);
 // Puts the image on the clipboard; other programs paste it (as image/png and the like).
 void CopiaImmagine(const QImage &immagine);
 
+// Where files the user makes go first: the documents folder, or home when there is none.
+QDir CartellaDocumenti();
+
 // Asks for the name of a file to write, with Qt's own dialog: it speaks the program's
 // Italian on every desktop, and the same dialog comes up under a bare window manager.
-// `filtri` as QFileDialog takes them; the name gets `suffisso` when it has none of the
+// It opens on `proposta` in the documents folder. `filtri` as QFileDialog takes them; the name gets `suffisso` when it has none of the
 // filters' suffixes. Empty when the user gives up.
-QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &filtri, const QString &suffisso);
+QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri,
+                      const QString &suffisso);
 
 // Writes the whole file or nothing: a file already there stays as it was when the
 // write fails (no permission, disk full, a folder that is gone).

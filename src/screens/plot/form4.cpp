@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
@@ -203,7 +202,7 @@ void Form4::CopiaLaFigura()
 
 void Form4::SalvaLaFigura()
 {
-    const QString nome = NomeDaSalvare(this, QStringLiteral("Salva la figura"),
+    const QString nome = NomeDaSalvare(this, QStringLiteral("Salva la figura"), QStringLiteral("figura.png"),
                                        QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), QStringLiteral("png"));
     if (!nome.isEmpty())
         SalvaLaFiguraIn(nome);
@@ -225,8 +224,7 @@ void Form4::Stampa()
     ImpostaPagina(stampante);
     // With no printer the dialog offers a PDF file; it comes with a name ready.
     if (stampante.outputFormat() == QPrinter::PdfFormat)
-        stampante.setOutputFileName(
-            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("figura.pdf")));
+        stampante.setOutputFileName(CartellaDocumenti().filePath(QStringLiteral("figura.pdf")));
     QPrintDialog dialogo(&stampante, this);
     if (dialogo.exec() != QDialog::Accepted)
         return;
