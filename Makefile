@@ -7,7 +7,7 @@
 RUN_PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
 # The tests: an X server, a window manager, X input and screenshot tools for the
 # whole-program tests; rendering the icon, checking the desktop files and the package.
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth openbox xdotool x11-utils imagemagick librsvg2-bin \
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth openbox xdotool x11-utils xclip poppler-utils imagemagick librsvg2-bin \
                  appstream desktop-file-utils dpkg-dev file lintian
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang-14 libclang-rt-14-dev
