@@ -84,6 +84,7 @@ bench:
 	cmake --preset bench
 	cmake --build --preset bench
 	./build-bench/bench/bench_ordelio
+	./build-bench/bench/bench_figura
 
 # The number services under libFuzzer, for FUZZ_SECONDS; new inputs go to
 # build-fuzz/corpus, the seeds in fuzz/corpus stay as they are.
