@@ -200,7 +200,7 @@ void Animazione::disegna(QPainter &pittore) const
     pittore.setPen(ColoreA);
     pittore.drawText(QRectF(A.x() - 20, O.y() + (s.Y > 0 ? -24 : 4), 40, 20), Qt::AlignCenter, QStringLiteral("A"));
     pittore.setPen(ColoreB);
-    pittore.drawText(QRectF(O.x() + (s.X > 0 ? -24 : 4), B.y() - 10, 20, 20), Qt::AlignCenter, QStringLiteral("B"));
+    pittore.drawText(QRectF(O.x() + (s.X > 0 ? -32 : 12), B.y() - 10, 20, 20), Qt::AlignCenter, QStringLiteral("B"));
 
     // The point.
     pittore.setPen(QPen(Qt::black, 1.5));
