@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QMenu>
 #include <QPainter>
 
 namespace {
@@ -101,6 +102,16 @@ private slots:
         QVERIFY(!f.SalvaLaFiguraIn(QStringLiteral("/non/esiste/figura.pdf")));
         QCOMPARE(messaggi.testi, QStringList(QStringLiteral("Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf")));
         QCOMPARE(f.figura().tracciati().size(), 1u);
+    }
+
+    void ilMenuSiLegge()
+    {
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(app::Form4().menu());
+        QStringList nomi;
+        for (int i = 0; i < menu->childCount(); ++i)
+            nomi << menu->child(i)->text(QAccessible::Name);
+        QCOMPARE(nomi, QStringList({"Copia la figura", "Salva la figura…", "Stampa…", "Titolo con le costanti, su stampa e PDF",
+                                    "", "Mostra come nasce la curva"}));
     }
 
     void lElencoDelleCurve()
