@@ -93,6 +93,8 @@ void Animazione::pausa()
         m_orologio.stop();
     else if (m_attiva)
         m_orologio.start(Velocita[std::size_t(m_velocita)]);
+    if (m_attiva && !m_inPausa && m_Alfa == 360) // run on from the end: round again
+        vaiA(0);
     emit cambiata(riquadro());
 }
 
