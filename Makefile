@@ -7,7 +7,7 @@
 RUN_PACKAGES := cmake g++ make qt6-base-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
 # The tests: an X server, a window manager, X input and screenshot tools for the
 # whole-program tests; rendering the icon, checking the desktop files and the package.
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth openbox xdotool x11-utils imagemagick librsvg2-bin \
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth openbox xdotool x11-utils xclip poppler-utils imagemagick librsvg2-bin \
                  appstream desktop-file-utils dpkg-dev file lintian
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 # The release's own clang, whatever its version.
@@ -89,6 +89,7 @@ bench:
 	cmake --preset bench
 	cmake --build --preset bench
 	./build-bench/bench/bench_ordelio
+	./build-bench/bench/bench_figura
 
 # The number services under libFuzzer, for FUZZ_SECONDS; new inputs go to
 # build-fuzz/corpus, the seeds in fuzz/corpus stay as they are.

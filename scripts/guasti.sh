@@ -31,6 +31,8 @@ guasti=(
   "src/screens/plot/form4.cpp|s/setDrawWidth(2)/setDrawWidth(1)/|one-pixel dots"
   "src/screens/plot/curva.cpp|s/return std::fabs(punto.X) <= double(CX) \&\& /return /|no clipping across"
   "src/screens/intro/pagina.cpp|s/constexpr qreal PassoTab = 720.0/constexpr qreal PassoTab = 780.0/|tab stops moved"
+  "src/screens/plot/animazione.cpp|s/float(m_tracciato.CY + punto.Y)/float(m_tracciato.CY - punto.Y)/|the animated point upside down, off the curve"
+  "src/screens/plot/foglio.cpp|s/Qt::KeepAspectRatio/Qt::IgnoreAspectRatio/|the PDF stretched to the page"
 )
 
 cmake -S "$albero" -B "$albero/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && cmake --build "$albero/build" -j2 >/dev/null ||

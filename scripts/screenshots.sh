@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# PNGs of the four screens along the typical road, each window with its frame, under a
-# private Xvfb and openbox at 1024 by 768, driven from the keyboard as a user would.
+# PNGs of the four screens along the typical road, and of the plot's animation, each
+# window with its frame, under a private Xvfb and openbox at 1024 by 768, driven from the
+# keyboard as a user would.
 # Usage: scripts/screenshots.sh BUILD_DIR OUTPUT_DIR
 set -eu
 build=${1:-build}
@@ -31,4 +32,8 @@ xdotool key --delay 100 Tab Tab Return
 sleep 1
 xdotool key --delay 100 Tab Tab Tab Tab Tab Tab ctrl+a 3 Tab Return
 foto Form4 form4.png
-ls -l "$uscita"/form1.png "$uscita"/form2.png "$uscita"/form3.png "$uscita"/form4.png
+# How the last curve is made, stopped half way round: F5, a pause, 180 steps of a degree.
+xdotool key F5 space
+xdotool key --repeat 180 --delay 10 Right
+foto Form4 animazione.png
+ls -l "$uscita"/form1.png "$uscita"/form2.png "$uscita"/form3.png "$uscita"/form4.png "$uscita"/animazione.png

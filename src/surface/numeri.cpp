@@ -29,6 +29,13 @@ QString Testo(double valore)
     return locale.toString(valore, 'g', 15);
 }
 
+QString Testo(double valore, int decimali)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(valore, 'f', decimali);
+}
+
 bool IsNumeric(const QString &testo)
 {
     return leggi(testo).has_value();

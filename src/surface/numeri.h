@@ -10,6 +10,9 @@ namespace Numeri {
 // Up to 15 significant digits with the user's decimal separator, no grouping.
 QString Testo(double valore);
 
+// With this many digits after the user's decimal separator, no grouping.
+QString Testo(double valore, int decimali);
+
 // Whether the whole text reads as a finite double. "inf", "nan" and values
 // beyond the double range are not numbers here.
 bool IsNumeric(const QString &testo);

@@ -114,6 +114,26 @@ for desktop in "$@"; do
     [ "$(conta '#FF0000')" -gt $((rossi + 500)) ] || errore "closing the message turned the box white"
     tasti 2 $giusto 5 Tab Return # the emptied box has the focus
     entro almeno '#000080' 1000 || errore "no first curve on Form4"
+    if [ "$desktop" = openbox ]; then # the figure out of the program, and how its curve is made
+        blu() { convert "$1" -format %c histogram:info:- | grep -q '#000080'; }
+        tasti ctrl+c
+        xclip -selection clipboard -t image/png -o >"$lavoro/appunti.png" && blu "$lavoro/appunti.png" ||
+            errore "Ctrl+C put no image/png with the curve on the clipboard"
+        for tipo in png pdf; do
+            tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
+            tasti ctrl+a && xdotool type "$lavoro/figura.$tipo" && tasti Return
+            entro test -s "$lavoro/figura.$tipo" || errore "Ctrl+S wrote no $tipo"
+        done
+        blu "$lavoro/figura.png" || errore "the PNG has no curve"
+        pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png" || errore "the PDF has no curve"
+        tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null && tasti Escape
+        entro chiusa Stampa || errore "Ctrl+P opened no print dialog that Esc closes"
+        import -window root "$lavoro/prima.png"
+        tasti F5 && import -window root "$lavoro/a.png" && sleep 1 && import -window root "$lavoro/b.png"
+        [ "$(compare -metric AE "$lavoro/a.png" "$lavoro/b.png" null: 2>&1)" != 0 ] || errore "F5 shows nothing moving"
+        tasti Escape && import -window root "$lavoro/dopo.png"
+        [ "$(compare -metric AE "$lavoro/prima.png" "$lavoro/dopo.png" null: 2>&1)" = 0 ] || errore "Esc did not leave the figure as it was"
+    fi
     tasti Tab Tab Return # "RIPRENDI"
     entro nessuno '#000080' || errore "RIPRENDI does not bring Form3 in front"
     tasti Return # "AVANTI" again: the next colour

@@ -5,10 +5,20 @@
 #include "screens/calibration/form2.h"
 #include "screens/constants/form3.h"
 #include "screens/plot/curva.h"
+#include "screens/plot/foglio.h"
 #include "surface/controlli.h"
+#include "surface/esporta.h"
+#include "surface/messaggio.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
 #include "surface/twips.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
@@ -23,6 +33,45 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+
+    m_menu = new QMenu(this);
+    m_menu->addAction(Azione(QStringLiteral("Copia la figura"), QKeySequence(Qt::CTRL | Qt::Key_C), &Form4::CopiaLaFigura));
+    m_menu->addAction(Azione(QStringLiteral("Salva la figura…"), QKeySequence(Qt::CTRL | Qt::Key_S), &Form4::SalvaLaFigura));
+    m_menu->addAction(Azione(QStringLiteral("Stampa…"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form4::Stampa));
+    m_titolo = m_menu->addAction(QStringLiteral("Titolo con le costanti, su stampa e PDF"));
+    m_titolo->setCheckable(true);
+    m_titolo->setChecked(true);
+    m_menu->addSeparator();
+    m_menu->addAction(Azione(QStringLiteral("Mostra come nasce la curva"), QKeySequence(Qt::Key_F5), &Form4::MostraComeNasce));
+    TastiDellAnimazione();
+}
+
+QAction *Form4::Azione(const QString &testo, const QKeySequence &tasto, void (Form4::*gestore)())
+{
+    auto *azione = new QAction(testo, this);
+    azione->setShortcut(tasto);
+    azione->setShortcutContext(Qt::WindowShortcut);
+    connect(azione, &QAction::triggered, this, gestore);
+    addAction(azione);
+    return azione;
+}
+
+void Form4::TastiDellAnimazione()
+{
+    const auto tasto = [this](QList<QKeySequence> tasti, auto gestore) {
+        auto *azione = new QAction(this);
+        azione->setShortcuts(tasti);
+        connect(azione, &QAction::triggered, this, gestore);
+        m_tastiAnimazione.append(azione);
+    };
+    tasto({Qt::Key_Escape}, [this] { FermaAnimazione(); });
+    tasto({Qt::Key_Space}, [this] { m_animazione.pausa(); });
+    tasto({Qt::Key_Left, Qt::Key_Down}, [this] { m_animazione.passo(-1); });
+    tasto({Qt::Key_Right, Qt::Key_Up}, [this] { m_animazione.passo(1); });
+    tasto({Qt::Key_Plus, Qt::Key_Equal}, [this] { m_animazione.piuVeloce(); });
+    tasto({Qt::Key_Minus}, [this] { m_animazione.piuLento(); });
+    connect(&m_animazione, &Animazione::cambiata, this, qOverload<const QRect &>(&QWidget::update));
+    connect(&m_animazione, &Animazione::descritta, this, &Schermo::DescriviFigura);
 }
 
 void Form4::Form_Activate()
@@ -51,8 +100,11 @@ void Form4::CALCOLA()
     // activation draws the axes only, and the next accepted "AVANTI" draws again.
     const double *a = std::get_if<double>(&Va), *b = std::get_if<double>(&Vb), *c = std::get_if<double>(&Vc),
                  *d = std::get_if<double>(&Vd), *e = std::get_if<double>(&Ve);
-    if (!a || !b || !c || !d || !e)
+    Tracciato tracciato = TracciatoAttuale();
+    if (!a || !b || !c || !d || !e) {
+        m_figura.aggiungi(tracciato);
         return;
+    }
 
     ::Form3 &costanti = app::Form3();
     costanti.Miocolor = ColoreSeguente(costanti.Miocolor);
@@ -65,26 +117,35 @@ void Form4::CALCOLA()
             ++dentro;
         }
     }
+    tracciato.curva = CostantiCurva{*a, *b, *c, *d, *e, costanti.Miocolor};
+    m_figura.aggiungi(tracciato);
     ++m_curve;
     DescriviCurve(dentro);
+}
+
+Tracciato Form4::TracciatoAttuale() const
+{
+    return Tracciato{QSizeF(size()), ScaleWidth(), ScaleHeight(), P1, CX, CY, DrawWidth(), std::nullopt};
 }
 
 void Form4::DescriviCurve(int dentro)
 {
     const QString curve = m_curve == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(m_curve);
     const auto n = [](const Costante &v) { return Numeri::Testo(std::get<double>(v)); };
-    DescriviFigura(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti visibili su 361")
+    Descrivi(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti visibili su 361")
                        .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
                        .arg(dentro));
 }
 
 void Form4::Command1_Click()
 {
+    FermaAnimazione();
     app::Form3().Show();
 }
 
 void Form4::Command2_Click()
 {
+    FermaAnimazione();
     Cls();
     NessunaCurva();
     app::Form3().Show();
@@ -93,14 +154,108 @@ void Form4::Command2_Click()
 void Form4::closeEvent(QCloseEvent *evento)
 {
     // Closed from its window, the screen loses its drawing, curves and count alike.
+    FermaAnimazione();
     NessunaCurva();
     Schermo::closeEvent(evento);
+}
+
+void Form4::changeEvent(QEvent *evento)
+{
+    // Another screen, or another program, in front: the animation is over.
+    if (evento->type() == QEvent::ActivationChange && !isActiveWindow())
+        FermaAnimazione();
+    Schermo::changeEvent(evento);
 }
 
 void Form4::NessunaCurva()
 {
     m_curve = 0;
-    DescriviFigura(QStringLiteral("Nessuna curva"));
+    m_figura.cancella();
+    Descrivi(QStringLiteral("Nessuna curva"));
+}
+
+void Form4::Descrivi(const QString &descrizione)
+{
+    m_descrizione = descrizione;
+    DescriviFigura(descrizione);
+}
+
+void Form4::contextMenuEvent(QContextMenuEvent *evento)
+{
+    m_menu->exec(evento->globalPos());
+}
+
+void Form4::paintEvent(QPaintEvent *evento)
+{
+    Schermo::paintEvent(evento);
+    if (m_animazione.attiva()) {
+        QPainter pittore(this);
+        pittore.setClipRegion(evento->region());
+        m_animazione.disegna(pittore);
+    }
+}
+
+void Form4::CopiaLaFigura()
+{
+    CopiaImmagine(ImmagineDelDisegno(disegno()));
+}
+
+void Form4::SalvaLaFigura()
+{
+    const QString nome = NomeDaSalvare(this, QStringLiteral("Salva la figura"), QStringLiteral("figura.png"),
+                                       QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), QStringLiteral("png"));
+    if (!nome.isEmpty())
+        SalvaLaFiguraIn(nome);
+}
+
+bool Form4::SalvaLaFiguraIn(const QString &nome)
+{
+    // A PDF is drawn again from the curves' numbers; anything else is the picture at its pixels.
+    const bool pdf = nome.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    if (ScriviFile(nome, pdf ? FiguraInPdf(m_figura, m_titolo->isChecked()) : Png(ImmagineDelDisegno(disegno()))))
+        return true;
+    MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1").arg(QDir::toNativeSeparators(nome)), this);
+    return false;
+}
+
+void Form4::Stampa()
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    ImpostaPagina(stampante);
+    // With no printer the dialog offers a PDF file; it comes with a name ready.
+    if (stampante.outputFormat() == QPrinter::PdfFormat)
+        stampante.setOutputFileName(CartellaDocumenti().filePath(QStringLiteral("figura.pdf")));
+    QPrintDialog dialogo(&stampante, this);
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    QPainter pittore;
+    if (!pittore.begin(&stampante)) {
+        MsgBox(QStringLiteral("Non è stato possibile stampare la figura"), this);
+        return;
+    }
+    const QSizeF pagina = stampante.pageLayout().paintRectPixels(stampante.resolution()).size();
+    DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pagina), m_figura, m_titolo->isChecked());
+}
+
+void Form4::MostraComeNasce()
+{
+    if (m_animazione.attiva())
+        return FermaAnimazione();
+    const Tracciato *ultima = m_figura.ultimaCurva();
+    if (!ultima)
+        return;
+    addActions(m_tastiAnimazione);
+    m_animazione.avvia(*ultima);
+}
+
+void Form4::FermaAnimazione()
+{
+    if (!m_animazione.attiva())
+        return;
+    for (QAction *azione : m_tastiAnimazione)
+        removeAction(azione);
+    m_animazione.ferma();
+    DescriviFigura(m_descrizione);
 }
 
 void Form4::Command3_Click()

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "screens/constants/form3.h"
+#include "screens/plot/animazione.h"
+#include "screens/plot/figura.h"
 #include "surface/schermo.h"
 
 class Pulsante;
+class QMenu;
 
 // The plot screen: every activation draws the axes and one more curve over the
 // earlier ones, in the next colour.
@@ -26,13 +29,38 @@ public:
     void Command2_Click();
     void Command3_Click();
 
+    // The figure taken out of the program, from the context menu or the keys.
+    void CopiaLaFigura();
+    void SalvaLaFigura();
+    bool SalvaLaFiguraIn(const QString &nome); // false, with a message, when the write fails
+    void Stampa();
+    void MostraComeNasce(); // starts, or stops, the animation of the last curve
+
+    const Figura &figura() const { return m_figura; }
+    Animazione &animazione() { return m_animazione; }
+    QMenu *menu() const { return m_menu; }
+
 protected:
     void closeEvent(QCloseEvent *evento) override;
+    void changeEvent(QEvent *evento) override;
+    void contextMenuEvent(QContextMenuEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
 
 private:
     void CALCOLA();
+    Tracciato TracciatoAttuale() const;
     void DescriviCurve(int dentro);
     void NessunaCurva();
+    void Descrivi(const QString &descrizione);
+    void FermaAnimazione();
+    QAction *Azione(const QString &testo, const QKeySequence &tasto, void (Form4::*gestore)());
+    void TastiDellAnimazione();
 
     int m_curve = 0; // curves on the drawing since it was last cleared
+    QString m_descrizione;
+    Figura m_figura; // what the drawing holds, to draw it again on paper
+    Animazione m_animazione;
+    QMenu *m_menu;
+    QAction *m_titolo;
+    QList<QAction *> m_tastiAnimazione; // in force while the animation runs
 };

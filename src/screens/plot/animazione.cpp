@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/plot/animazione.h"
+
+#include "screens/plot/curva.h"
+#include "surface/numeri.h"
+#include "surface/palette.h"
+
+#include <QApplication>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// Milliseconds a degree takes, slowest first: a whole turn in 36, 18, 9 or 4.5 seconds.
+constexpr std::array<int, 4> Velocita = {100, 50, 25, 12};
+constexpr int Scia = 24;          // degrees of trail behind the point
+constexpr int Margine = 28;       // pixels round the construction: arrowheads, letters
+const QColor ColoreA(200, 30, 30); // the part from ellipse A
+const QColor ColoreB(20, 90, 210); // the part from ellipse B
+
+QFont carattere(qreal punti, bool grassetto)
+{
+    QFont f = QApplication::font();
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+void freccia(QPainter &pittore, QPointF da, QPointF a, QColor colore)
+{
+    const QLineF linea(a, da);
+    pittore.setPen(QPen(colore, 3, Qt::SolidLine, Qt::RoundCap));
+    pittore.drawLine(da, a);
+    if (linea.length() < 12)
+        return;
+    QLineF ala1 = linea, ala2 = linea;
+    ala1.setLength(12), ala2.setLength(12);
+    ala1.setAngle(linea.angle() + 25), ala2.setAngle(linea.angle() - 25);
+    pittore.setBrush(colore);
+    pittore.setPen(Qt::NoPen);
+    pittore.drawPolygon(QPolygonF({a, ala1.p2(), ala2.p2()}));
+}
+
+QString readout(int Alfa, Scostamento punto)
+{
+    return QStringLiteral("Alfa %1°   x %2   y %3").arg(Alfa).arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
+}
+
+} // namespace
+
+Animazione::Animazione()
+{
+    connect(&m_orologio, &QTimer::timeout, this, &Animazione::avanza);
+    m_lettore.setInterval(250);
+    connect(&m_lettore, &QTimer::timeout, this, [this] {
+        if (descrizione() != m_detto)
+            emit descritta(m_detto = descrizione());
+    });
+}
+
+void Animazione::avvia(const Tracciato &tracciato)
+{
+    m_tracciato = tracciato;
+    m_attiva = true;
+    m_inPausa = false;
+    m_Alfa = 0;
+    m_orologio.start(Velocita[std::size_t(m_velocita)]);
+    m_lettore.start();
+    emit descritta(m_detto = descrizione());
+    emit cambiata(zona());
+}
+
+void Animazione::ferma()
+{
+    if (!m_attiva)
+        return;
+    const QRect prima = zona();
+    m_attiva = false;
+    m_orologio.stop();
+    m_lettore.stop();
+    emit cambiata(prima);
+}
+
+void Animazione::pausa()
+{
+    m_inPausa = !m_inPausa && m_attiva;
+    if (m_inPausa)
+        m_orologio.stop();
+    else if (m_attiva)
+        m_orologio.start(Velocita[std::size_t(m_velocita)]);
+    if (m_attiva && !m_inPausa && m_Alfa == 360) // run on from the end: round again
+        vaiA(0);
+    emit cambiata(riquadro());
+}
+
+void Animazione::passo(int gradi)
+{
+    m_inPausa = true;
+    m_orologio.stop();
+    vaiA(std::clamp(m_Alfa + gradi, 0, 360));
+}
+
+void Animazione::avanza()
+{
+    vaiA(std::min(m_Alfa + 1, 360));
+    if (m_Alfa == 360)
+        passo(0);
+}
+
+void Animazione::vaiA(int Alfa)
+{
+    const QRect prima = zona();
+    m_Alfa = Alfa;
+    emit cambiata(prima | zona());
+}
+
+void Animazione::piuVeloce()
+{
+    m_velocita = std::min(m_velocita + 1, int(Velocita.size()) - 1);
+    m_orologio.setInterval(Velocita[std::size_t(m_velocita)]);
+}
+
+void Animazione::piuLento()
+{
+    m_velocita = std::max(m_velocita - 1, 0);
+    m_orologio.setInterval(Velocita[std::size_t(m_velocita)]);
+}
+
+QPointF Animazione::inPixel(int Alfa) const
+{
+    // The point as CALCOLA computes it and rounds it, so that it lands on its dot.
+    const CostantiCurva &c = *m_tracciato.curva;
+    const Scostamento punto = PuntoCurva(std::int16_t(Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
+    return InPixel(m_tracciato, float(m_tracciato.CX + punto.X), float(m_tracciato.CY + punto.Y));
+}
+
+QPointF Animazione::punto() const
+{
+    return inPixel(m_Alfa);
+}
+
+QString Animazione::descrizione() const
+{
+    const CostantiCurva &c = *m_tracciato.curva;
+    const Scostamento punto = PuntoCurva(std::int16_t(m_Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
+    return QStringLiteral("Alfa %1 gradi: x %2; y %3").arg(m_Alfa).arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
+}
+
+QRect Animazione::riquadro() const
+{
+    const QSize dimensione(QFontMetrics(carattere(14, true)).horizontalAdvance(QStringLiteral("Alfa 360°   x -8888,8   y -8888,8")) + 24,
+                           QFontMetrics(carattere(14, true)).lineSpacing() + QFontMetrics(carattere(9, false)).lineSpacing() * 2 + 20);
+    return QRect(QPoint(int(m_tracciato.area.width()) - dimensione.width() - 16, 16), dimensione);
+}
+
+QRect Animazione::zona() const
+{
+    if (!m_attiva)
+        return QRect();
+    const QPointF O = InPixel(m_tracciato, m_tracciato.CX, m_tracciato.CY);
+    QRectF r(O, O);
+    for (int a = std::max(m_Alfa - Scia, 0); a <= m_Alfa; ++a) {
+        const QPointF p = inPixel(a);
+        r |= QRectF(p, p);
+        r |= QRectF(O, QPointF(p.x(), O.y())).normalized() | QRectF(O, QPointF(O.x(), p.y())).normalized();
+    }
+    return r.toAlignedRect().adjusted(-Margine, -Margine, Margine, Margine) | riquadro();
+}
+
+void Animazione::disegna(QPainter &pittore) const
+{
+    if (!m_attiva)
+        return;
+    const CostantiCurva &c = *m_tracciato.curva;
+    const Scostamento s = PuntoCurva(std::int16_t(m_Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
+    const QPointF O = InPixel(m_tracciato, m_tracciato.CX, m_tracciato.CY), P = punto();
+    const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two parts
+    pittore.save();
+    pittore.setRenderHint(QPainter::Antialiasing);
+
+    // The trail: the last degrees the point went through.
+    QColor scia = QBColor(c.colore);
+    for (int a = std::max(m_Alfa - Scia, 0); a < m_Alfa; ++a) {
+        scia.setAlphaF(0.15 + 0.6 * (a - m_Alfa + Scia) / Scia);
+        pittore.setPen(QPen(scia, 5, Qt::SolidLine, Qt::RoundCap));
+        pittore.drawLine(inPixel(a), inPixel(a + 1));
+    }
+
+    // The two parts, their sum, and the lines that close the parallelogram.
+    pittore.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    pittore.drawLine(A, P);
+    pittore.drawLine(B, P);
+    freccia(pittore, O, A, ColoreA);
+    freccia(pittore, O, B, ColoreB);
+    freccia(pittore, O, P, Qt::black);
+    pittore.setFont(carattere(11, true));
+    pittore.setPen(ColoreA);
+    pittore.drawText(QRectF(A.x() - 20, O.y() + (s.Y > 0 ? -24 : 4), 40, 20), Qt::AlignCenter, QStringLiteral("A"));
+    pittore.setPen(ColoreB);
+    pittore.drawText(QRectF(O.x() + (s.X > 0 ? -32 : 12), B.y() - 10, 20, 20), Qt::AlignCenter, QStringLiteral("B"));
+
+    // The point.
+    pittore.setPen(QPen(Qt::black, 1.5));
+    pittore.setBrush(QBColor(c.colore));
+    pittore.drawEllipse(P, 6, 6);
+
+    // The readout, with the keys.
+    const QRect r = riquadro();
+    pittore.setPen(QPen(Qt::darkGray, 1));
+    pittore.setBrush(QColor(255, 255, 255, 235));
+    pittore.drawRoundedRect(r, 6, 6);
+    pittore.setPen(Qt::black);
+    pittore.setFont(carattere(14, true));
+    const int riga = QFontMetrics(carattere(14, true)).lineSpacing();
+    pittore.drawText(r.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, readout(m_Alfa, s));
+    pittore.setFont(carattere(9, false));
+    pittore.drawText(r.adjusted(12, 12 + riga, -12, -8), Qt::AlignLeft | Qt::AlignTop,
+                     (m_inPausa ? QStringLiteral("In pausa. Frecce: un grado; spazio: riprende\n")
+                                : QStringLiteral("Spazio: pausa; + e -: più veloce, più lenta\n"))
+                         + QStringLiteral("F5 o Esc: fine"));
+    pittore.restore();
+}

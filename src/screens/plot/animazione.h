@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "screens/plot/figura.h"
+
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+class QPainter;
+
+// How the last curve is made, shown over the plot: the angle Alfa going round in whole
+// degrees, the two parts of the point's position as vectors from the crossing of the
+// axes (the horizontal one from ellipse A, the vertical one from ellipse B), the point
+// at the end of their sum with a short trail, and a readout. The screen paints it over
+// its drawing and never into it; it draws no curve and changes nothing else.
+class Animazione : public QObject
+{
+    Q_OBJECT
+public:
+    Animazione();
+
+    // From 0 degrees, running, over this drawing's curve.
+    void avvia(const Tracciato &tracciato);
+    void ferma();
+    bool attiva() const { return m_attiva; }
+    int Alfa() const { return m_Alfa; }
+
+    void pausa(); // pauses a running animation, or runs a paused one on (from 0 after 360)
+    void passo(int gradi); // pauses, and moves this many degrees within 0 to 360
+    void avanza(); // one degree on, as the clock does; at 360 it stops there, paused
+    void piuVeloce();
+    void piuLento();
+
+    // Where the point is now, logical pixels of the plot.
+    QPointF punto() const;
+    // What it shows, for a screen reader: "Alfa 137 gradi: x 12,3; y -4,1".
+    QString descrizione() const;
+    void disegna(QPainter &pittore) const;
+
+signals:
+    // The part of the plot to paint again.
+    void cambiata(const QRect &zona);
+    // The description, at most four times a second.
+    void descritta(const QString &testo);
+
+private:
+    QPointF inPixel(int Alfa) const;
+    QRect riquadro() const; // the readout's box
+    QRect zona() const;     // all that the animation covers now
+    void vaiA(int Alfa);
+
+    bool m_attiva = false;
+    bool m_inPausa = false;
+    int m_Alfa = 0;
+    int m_velocita = 2; // index into the milliseconds a degree takes
+    Tracciato m_tracciato{};
+    QTimer m_orologio;
+    QTimer m_lettore;
+    QString m_detto;
+};

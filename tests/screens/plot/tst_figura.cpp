@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The figure taken out of the plot: copied, saved, put on a page; and the animation of
+// how its last curve is made.
+#include "aiuti.h"
+#include "screens/plot/foglio.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+// A plot area of 1000 by 510 pixels, one curve drawn; at 0.51 a user unit is 5 pixels.
+Form4 &disegna(const QList<double> &v)
+{
+    app::Form2().Incr = 0.51;
+    Form3 &c = app::Form3();
+    c.VALa = v[0], c.VALb = v[1], c.VALc = v[2], c.VALd = v[3], c.VALe = v[4];
+    c.Miocolor = 0;
+    app::Form4().resize(1000, 510);
+    app::Form4().Form_Activate();
+    return app::Form4();
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect disegnato(const QImage &immagine)
+{
+    QRect r;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            if (immagine.pixel(x, y) != qRgb(255, 255, 255))
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+} // namespace
+
+class TestFigura : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void cleanup() { app::ChiudiSchermi(); }
+
+    // At every angle the animated point lies on the dot that CALCOLA drew for it.
+    void ilPuntoCadeSullaCurva_data()
+    {
+        QTest::addColumn<QList<double>>("costanti");
+        QTest::addColumn<int>("Alfa");
+        const QList<double> tipiche{20, 15, 10, 5, 2}, lissajous{40, 0, 0, 30, 3}, aperta{30, 10, 20, 15, 1.5};
+        for (int Alfa : {0, 137, 250})
+            QTest::addRow("20 15 10 5 2, %d", Alfa) << tipiche << Alfa;
+        for (int Alfa : {20, 100})
+            QTest::addRow("40 0 0 30 3, %d", Alfa) << lissajous << Alfa;
+        QTest::addRow("30 10 20 15 1.5, 300") << aperta << 300;
+    }
+    void ilPuntoCadeSullaCurva()
+    {
+        QFETCH(QList<double>, costanti);
+        QFETCH(int, Alfa);
+        Form4 &f = disegna(costanti);
+        f.MostraComeNasce();
+        f.animazione().passo(Alfa);
+        QCOMPARE(f.disegno().colore(f.animazione().punto()), QBColor(1));
+    }
+
+    void lAnimazioneNonTocca()
+    {
+        Form4 &f = disegna({20, 15, 10, 5, 2});
+        const QImage prima = f.disegno().immagine();
+        f.MostraComeNasce();
+        f.animazione().avanza();
+        f.animazione().passo(89);
+        f.grab(); // painted with the overlay
+        QCOMPARE(f.disegno().immagine(), prima);
+        QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
+        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("figura")))->text(QAccessible::Name),
+                     QStringLiteral("Alfa 90 gradi: x 15,0; y -10,0"));
+        f.Command1_Click(); // "RIPRENDI" ends it
+        QVERIFY(!f.animazione().attiva());
+    }
+
+    void laPaginaHaLaFormaDelloSchermo()
+    {
+        Form4 &f = disegna({0, 0, 0, 0, 0}); // axes, and the dots on their crossing
+        QImage pagina(1400, 1000, QImage::Format_RGB32);
+        pagina.fill(Qt::white);
+        QPainter pittore(&pagina);
+        DisegnaFoglio(pittore, pagina.rect(), f.figura(), false);
+        pittore.end();
+        const QRect figura = disegnato(pagina); // the axes reach its edges
+        QCOMPARE(qRound(figura.width() * 510.0 / figura.height()), 1000);
+    }
+
+    void laCopiaEIlSalvataggio()
+    {
+        Form4 &f = disegna({20, 15, 10, 5, 2});
+        f.CopiaLaFigura();
+        QCOMPARE(conta(QGuiApplication::clipboard()->image(), QBColor(1)), conta(f.disegno().immagine(), QBColor(1)));
+        Messaggi messaggi;
+        QVERIFY(!f.SalvaLaFiguraIn(QStringLiteral("/non/esiste/figura.pdf")));
+        QCOMPARE(messaggi.testi, QStringList(QStringLiteral("Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf")));
+        QCOMPARE(f.figura().tracciati().size(), 1u);
+    }
+
+    void ilMenuSiLegge()
+    {
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(app::Form4().menu());
+        QStringList nomi;
+        for (int i = 0; i < menu->childCount(); ++i)
+            nomi << menu->child(i)->text(QAccessible::Name);
+        QCOMPARE(nomi, QStringList({"Copia la figura", "Salva la figura…", "Stampa…", "Titolo con le costanti, su stampa e PDF",
+                                    "", "Mostra come nasce la curva"}));
+    }
+
+    void lElencoDelleCurve()
+    {
+        Form4 &f = disegna({20, 15, 10, 5, 2});
+        for (int i = 0; i < 20; ++i)
+            f.Form_Activate();
+        QCOMPARE(f.figura().tracciati().size(), 15u); // one a colour: a curve drawn again covers its twin
+        f.Command2_Click();
+        QVERIFY(f.figura().tracciati().empty());
+    }
+};
+
+QTEST_MAIN(TestFigura)
+#include "tst_figura.moc"
