@@ -14,11 +14,16 @@ BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES := $(RUN_PACKAGES) clang libclang-rt-dev
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev file lintian
 FRESH_PACKAGES := debootstrap git
+# The Windows program: the MinGW-w64 cross-compiler, what cross-builds Qt from Debian's
+# source, the icon and the guide's page, the zip; Wine and the test set for its road.
+WINDOWS_PACKAGES := $(TEST_PACKAGES) g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils \
+                    cmark-gfm zip wine wine64
 # The same road on other desktops: an X11 window manager more, and Wayland compositors
 # (with XWayland, and Qt's Wayland platform for the program).
 DESKTOP_PACKAGES := $(TEST_PACKAGES) mutter weston kwin-wayland xwayland qt6-wayland dbus-daemon
 
-.PHONY: all build run test test-desktop test-fresh clean bench fuzz test-asan screenshots package
+.PHONY: all build run test test-desktop test-fresh clean bench fuzz test-asan screenshots package \
+        windows test-windows
 
 all: build
 
@@ -72,6 +77,18 @@ test-fresh:
 	$(call installa,$(FRESH_PACKAGES))
 	scripts/test-fresh.sh $(DEBIAN)
 
+# build-windows/ordelio.exe, one self-contained Windows program, and the release zip
+# beside it. Qt for Windows is cross-built from Debian's source the first time (about
+# half an hour) and kept in /var/cache/ordelio-qt-windows.
+windows:
+	$(call installa,$(WINDOWS_PACKAGES))
+	qt=$$(scripts/windows/qt.sh) && cmake --preset windows -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake
+	cmake --build --preset windows
+
+# The whole-program road under Wine, in Italian and in English, and the DLLs it imports.
+test-windows: windows
+	tests/program/windows.sh build-windows/ordelio.exe
+
 # PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:
 	$(call installa,$(TEST_PACKAGES))
@@ -110,4 +127,4 @@ test-asan:
 	ctest --preset asan
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-bench build-fuzz build-windows

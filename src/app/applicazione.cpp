@@ -16,8 +16,10 @@ Applicazione::Applicazione(int &argc, char **argv) : QApplication(argc, argv)
     setFont(CarattereDiProgetto(8));
     // The program speaks Italian whatever the user's locale, Qt's own menus included;
     // numbers still follow the user's regional format.
+    // The Windows program carries them; on Linux they are the system's.
     auto *traduzioni = new QTranslator(this);
-    if (traduzioni->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (traduzioni->load(QStringLiteral("qtbase_it"), QStringLiteral(":/traduzioni"))
+        || traduzioni->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(traduzioni);
 }
 

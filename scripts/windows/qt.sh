@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Qt for Windows, cross-built once from Debian's own qt6-base source of the same
+# version as this machine's Qt tools: static, release, only what the program uses.
+# The result is kept in ORDELIO_QT_WINDOWS_CACHE under a folder named by the Qt version
+# and the build's settings, and built again only when one of them changes.
+# Prints the folder of the installed Qt.
+set -euo pipefail
+qui=$(cd "$(dirname "$0")" && pwd)
+cache=${ORDELIO_QT_WINDOWS_CACHE:-/var/cache/ordelio-qt-windows}
+versione=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+
+# Core, Gui, Widgets and PrintSupport with the Windows platform plugin and style; every
+# other module and image format off. OpenGL stays on: the Windows platform plugin does
+# not build without it, and opengl32.dll is Windows' own. Debian's source leaves out
+# wintab, which only tablet input needs. Screen readers go through UI Automation, which
+# is Qt's own code and stays.
+impostazioni=(
+    -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_freetype=OFF -DFEATURE_sessionmanager=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
+    -DFEATURE_opengl=ON -DFEATURE_printsupport=ON
+)
+impronta=$(printf '%s\n' "${impostazioni[@]}" | cat - "$qui/mingw.cmake" | sha256sum | cut -c1-12)
+prefisso=$cache/qt-${versione%%+*}-$impronta
+
+if [ -f "$prefisso/.pronto" ]; then
+    echo "$prefisso"
+    exit 0
+fi
+[ "$(id -u)" -eq 0 ] || { echo "the cross-built Qt is missing and goes to $cache: run as root" >&2; exit 1; }
+
+lavoro=$(mktemp -d /var/tmp/ordelio-qt-windows.XXXXXX)
+trap 'rm -rf --one-file-system "$lavoro"' EXIT
+# Debian's sources of this release, from the first mirror this machine's apt reads from.
+. /etc/os-release
+mirror=$("$qui/../mirror.sh")
+mkdir -p "$lavoro/apt/lists/partial" "$lavoro/apt/fonti"
+cat >"$lavoro/apt/fonti/sorgenti.sources" <<FONTI
+Types: deb-src
+URIs: $mirror
+Suites: $VERSION_CODENAME
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+FONTI
+apt_src=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$lavoro/apt/fonti" -o "Dir::State::Lists=$lavoro/apt/lists"
+         -o APT::Sandbox::User=root)
+echo "[qt-windows] qt6-base $versione from $mirror" >&2
+(cd "$lavoro" && apt-get "${apt_src[@]}" update -qq && apt-get "${apt_src[@]}" source -qq --download-only "qt6-base=$versione") >&2 ||
+    { echo "[qt-windows] could not download the source of qt6-base $versione" >&2; exit 1; }
+dpkg-source -x "$lavoro"/qt6-base_*.dsc "$lavoro/qtbase" >/dev/null ||
+    { echo "[qt-windows] could not unpack the source of qt6-base $versione" >&2; exit 1; }
+
+inizio=$SECONDS
+cmake -S "$lavoro/qtbase" -B "$lavoro/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$qui/mingw.cmake" -DCMAKE_INSTALL_PREFIX="$prefisso" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/"$(dpkg-architecture -qDEB_HOST_MULTIARCH)"/cmake \
+    "${impostazioni[@]}" >"$lavoro/configura.log" 2>&1 ||
+    { tail -n 40 "$lavoro/configura.log" >&2; echo "[qt-windows] configure failed" >&2; exit 1; }
+cmake --build "$lavoro/build" --parallel "$(nproc)" >"$lavoro/compila.log" 2>&1 ||
+    { tail -n 40 "$lavoro/compila.log" >&2; echo "[qt-windows] build failed" >&2; exit 1; }
+rm -rf "$prefisso"
+cmake --install "$lavoro/build" >/dev/null
+touch "$prefisso/.pronto"
+echo "[qt-windows] built in $((SECONDS - inizio)) s" >&2
+echo "$prefisso"

@@ -1,0 +1,21 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows program: it imports only DLLs that every Windows 10 and 11 has; then the
+# whole-program road under Wine and openbox, in Italian and in English, where the
+# decimal separator is the point.
+# Usage: windows.sh ORDELIO.EXE
+set -u
+exe=$(readlink -f "$1")
+di_windows='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|dwmapi|uxtheme|version|shlwapi|netapi32|userenv|wtsapi32|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|opengl32|setupapi|authz|crypt32|secur32|msvcrt|shcore|mpr|dxva2|cfgmgr32|api-ms-win-[a-z0-9-]+)\.dll$|^winspool\.drv$'
+estranee=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | grep -v -E "$di_windows")
+[ -z "$estranee" ] || { echo "FAIL: the program imports DLLs that Windows does not have: $estranee"; exit 1; }
+echo "imports: only Windows' own DLLs"
+
+WINEPREFIX=$(mktemp -d) && export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+env -u DISPLAY wineboot -i >/dev/null 2>&1
+esito=0
+for lingua in it en; do
+    LINGUA=$lingua bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
+done
+exit $esito
