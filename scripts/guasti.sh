@@ -14,7 +14,7 @@ git -C "$sorgente" worktree add -q --detach "$albero" HEAD
 guasti=(
   "src/screens/plot/curva.cpp|s/const float t = float(Alfa) \* P1;/const double t = double(Alfa) * P1;/|A's angle in double, not a 4-byte float"
   "src/screens/plot/curva.cpp|s/const double u = double(t) \* Ve;/const double u = float(double(t) * Ve);/|B's angle rounded to a float"
-  "src/screens/plot/form4.cpp|s/P1 = 3.1415927f \/ 180;/P1 = 3.1416f \/ 180;/|another P1"
+  "src/surface/gradi.h|s/= 3.1415927f \/ 180;/= 3.1416f \/ 180;/|another P1"
   "src/screens/plot/curva.cpp|s/Miocolor < 15/Miocolor < 16/|palette cycle past 15"
   "src/screens/calibration/form2.cpp|s/if (Incr > nuovo)/if (Incr < nuovo)/|calibration clears on the wrong move"
   "src/screens/calibration/form2.cpp|s/if (Incr > IncrMinimo)/if (Incr >= IncrMinimo)/|calibration threshold"
@@ -26,7 +26,7 @@ guasti=(
   "src/screens/constants/form3.cpp|s/if (Miocolor > 6)/if (Miocolor > 7)/|colour reset"
   "src/screens/constants/form3.cpp|s/setBackColor(casella, Rosso);/setBackColor(casella, Bianco);/|rejected box not red"
   "src/screens/constants/form3.cpp|s/setBackColor(text, Bianco);/(void)text;/|boxes not white again"
-  "src/screens/plot/form4.cpp|s/ScaleWidth() \/ 2.0 + 10/ScaleWidth() \/ 2.0 + 12/|axes moved"
+  "src/screens/plot/form4.cpp|s/constexpr float Spostamento = 10;/constexpr float Spostamento = 12;/|axes moved"
   "src/screens/plot/form4.cpp|/Form4::Command2_Click/,/^}/s/    Cls();//|Cancella e riprendi keeps the curves"
   "src/screens/plot/form4.cpp|s/setDrawWidth(2)/setDrawWidth(1)/|one-pixel dots"
   "src/screens/plot/curva.cpp|s/return std::fabs(punto.X) <= double(CX) \&\& /return /|no clipping across"

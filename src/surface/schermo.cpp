@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/schermo.h"
 
+#include "surface/palette.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -119,6 +121,17 @@ void Schermo::Cls()
 {
     m_disegno.cancella();
     update();
+}
+
+std::pair<float, float> Schermo::ScalaEAssi(float larghezza, double rapporto, float spostamento)
+{
+    setScaleWidth(larghezza);
+    setScaleHeight(float(double(ScaleWidth()) * rapporto));
+    const float CX = float(ScaleWidth() / 2.0 + spostamento);
+    const float CY = float(ScaleHeight() / 2.0);
+    Line(CX, 0, CX, ScaleHeight(), QBColor(0));
+    Line(0, CY, ScaleWidth(), CY, QBColor(0));
+    return {CX, CY};
 }
 
 QColor Schermo::Point(float x, float y) const

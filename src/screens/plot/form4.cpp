@@ -6,9 +6,18 @@
 #include "screens/constants/form3.h"
 #include "screens/plot/curva.h"
 #include "surface/controlli.h"
+#include "surface/gradi.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
 #include "surface/twips.h"
+
+namespace {
+
+// The plot in user units: 200 across, the vertical axis 10 right of the middle.
+constexpr float Larghezza = 200;
+constexpr float Spostamento = 10;
+
+} // namespace
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
@@ -27,7 +36,7 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
 
 void Form4::Form_Activate()
 {
-    P1 = 3.1415927f / 180;
+    P1 = GradoInRadianti;
     const ::Form3 &costanti = app::Form3();
     Va = costanti.VALa;
     Vb = costanti.VALb;
@@ -36,12 +45,7 @@ void Form4::Form_Activate()
     Ve = costanti.VALe;
     setScaleMode(Scala::Centimetri);
     setDrawWidth(2);
-    setScaleWidth(200);
-    setScaleHeight(float(double(ScaleWidth()) * app::Form2().Incr.value_or(0)));
-    CX = float(ScaleWidth() / 2.0 + 10);
-    CY = float(ScaleHeight() / 2.0);
-    Line(CX, 0, CX, ScaleHeight(), QBColor(0));
-    Line(0, CY, ScaleWidth(), CY, QBColor(0));
+    std::tie(CX, CY) = ScalaEAssi(Larghezza, app::Form2().Incr.value_or(0), Spostamento);
     CALCOLA();
 }
 
