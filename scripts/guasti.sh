@@ -22,7 +22,7 @@ guasti=(
   "src/screens/calibration/form2.cpp|s/Alfa += 0.1/Alfa += 0.2/|ring with half the dots"
   "src/surface/attivazione.cpp|s/if (s_attivo != m_schermo) {/if (true) {/|every window activation counts"
   "src/surface/numeri.cpp|s/ .. !std::isfinite(valore)//|inf and nan accepted"
-  "src/screens/constants/form3.cpp|s/if (Rifiutata(VALc))/if (false)/|validation chain goes on past a rejected box"
+  "src/screens/constants/form3.cpp|s/LeggiText2() \&\& LeggiText3()/LeggiText2() \& LeggiText3()/|validation chain goes on past a rejected box"
   "src/screens/constants/form3.cpp|s/if (Miocolor > 6)/if (Miocolor > 7)/|colour reset"
   "src/screens/constants/form3.cpp|s/setBackColor(casella, Rosso);/setBackColor(casella, Bianco);/|rejected box not red"
   "src/screens/constants/form3.cpp|s/setBackColor(text, Bianco);/(void)text;/|boxes not white again"

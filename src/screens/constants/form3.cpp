@@ -19,12 +19,6 @@ const QColor Rosso(255, 0, 0);
 
 } // namespace
 
-bool Rifiutata(const Costante &valore)
-{
-    const QString *testo = std::get_if<QString>(&valore);
-    return testo && testo->isEmpty();
-}
-
 Form3::Form3() : Schermo(QStringLiteral("Form3"), Twips(0, 0, 10605, 7245).size(), Apertura::Massimizzata)
 {
     Label1 = Crea<QLabel>(QStringLiteral("IMPOSTARE I VALORI DELLE COSTANTI"), this, Twips(1800, 360, 6135, 375));
@@ -84,20 +78,8 @@ void Form3::Form_Activate()
 
 void Form3::Command2_Click()
 {
-    LeggiText1();
-    if (Rifiutata(VALa))
-        return;
-    LeggiText2();
-    if (Rifiutata(VALb))
-        return;
-    LeggiText3();
-    if (Rifiutata(VALc))
-        return;
-    LeggiText4();
-    if (Rifiutata(VALd))
-        return;
-    LeggiText5();
-    if (Rifiutata(VALe))
+    // The boxes in order: the first that holds no number ends the reading.
+    if (!(LeggiText1() && LeggiText2() && LeggiText3() && LeggiText4() && LeggiText5()))
         return;
 
     if (Miocolor < 0)
@@ -112,21 +94,22 @@ void Form3::Command1_Click()
     End();
 }
 
-void Form3::LeggiText1() { LeggiCasella(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
-void Form3::LeggiText2() { LeggiCasella(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
-void Form3::LeggiText3() { LeggiCasella(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
-void Form3::LeggiText4() { LeggiCasella(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
-void Form3::LeggiText5() { LeggiCasella(Text5, VALe, QStringLiteral("Rapporto non è un numero")); }
+bool Form3::LeggiText1() { return LeggiCasella(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
+bool Form3::LeggiText2() { return LeggiCasella(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
+bool Form3::LeggiText3() { return LeggiCasella(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
+bool Form3::LeggiText4() { return LeggiCasella(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
+bool Form3::LeggiText5() { return LeggiCasella(Text5, VALe, QStringLiteral("Rapporto non è un numero")); }
 
-void Form3::LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio)
+bool Form3::LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio)
 {
     if (Numeri::IsNumeric(casella->text())) {
         valore = Numeri::CDbl(casella->text());
-        return;
+        return true;
     }
     MsgBox(messaggio, this);
     casella->setText(QString());
     setBackColor(casella, Rosso);
     casella->setFocus(); // the correction goes straight into the emptied box
-    valore = QString();
+    valore = Rifiutata();
+    return false;
 }

@@ -103,7 +103,7 @@ private slots:
         QTest::addColumn<QList<Costante>>("valori");
         QTest::addColumn<int>("colore");
         QTest::addColumn<bool>("puntoA0Gradi");
-        QTest::addRow("a rejected box: axes only") << QList<Costante>{20.0, 15.0, QString(), 5.0, 2.0} << 3 << false;
+        QTest::addRow("a rejected box: axes only") << QList<Costante>{20.0, 15.0, Rifiutata(), 5.0, 2.0} << 3 << false;
         QTest::addRow("B's angle infinite past 0") << QList<Costante>{20.0, 15.0, 10.0, 5.0, 1e308} << 4 << true;
     }
     void costantiEstreme()
