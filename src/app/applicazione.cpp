@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
 
-#include "surface/controlli.h"
+#include "surface/aspetto.h"
 #include "surface/messaggio.h"
 
 #include <QLibraryInfo>

@@ -3,11 +3,14 @@
 
 #include "app/schermi.h"
 #include "screens/constants/form3.h"
+#include "surface/aspetto.h"
+#include "surface/barra.h"
 #include "surface/controlli.h"
 #include "surface/gradi.h"
 #include "surface/messaggio.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 #include <QLabel>

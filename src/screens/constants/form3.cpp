@@ -3,9 +3,11 @@
 
 #include "app/schermi.h"
 #include "screens/plot/form4.h"
+#include "surface/aspetto.h"
 #include "surface/controlli.h"
 #include "surface/messaggio.h"
 #include "surface/numeri.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 #include <QGroupBox>

@@ -9,6 +9,7 @@
 #include "surface/gradi.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aiuti.h"
-#include "surface/controlli.h"
+#include "surface/barra.h"
 
 #include <cmath>
 
