@@ -3,10 +3,10 @@
 
 #include "surface/aspetto.h"
 #include "surface/messaggio.h"
+#include "surface/schermo.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QWidget>
 
 #include <exception>
 
@@ -40,8 +40,5 @@ void ErroreFatale(const QString &cosa)
     if (segnalato)
         return;
     segnalato = true;
-    for (QWidget *finestra : QApplication::topLevelWidgets())
-        finestra->hide();
-    MsgBox(QStringLiteral("Si è verificato un errore: %1.\nIl programma viene chiuso.").arg(cosa));
-    QCoreApplication::exit(1);
+    End(1, QStringLiteral("Si è verificato un errore: %1.\nIl programma viene chiuso.").arg(cosa));
 }

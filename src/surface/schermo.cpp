@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/schermo.h"
 
+#include "surface/messaggio.h"
 #include "surface/palette.h"
 
 #include <QAccessible>
@@ -155,9 +156,11 @@ void Schermo::DescriviFigura(const QString &descrizione)
     QAccessible::updateAccessibility(&cambio);
 }
 
-void End()
+void End(int esito, const QString &messaggio)
 {
     for (QWidget *finestra : QApplication::topLevelWidgets())
         finestra->hide();
-    QCoreApplication::exit(0);
+    if (!messaggio.isEmpty())
+        MsgBox(messaggio);
+    QCoreApplication::exit(esito);
 }

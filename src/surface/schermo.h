@@ -71,5 +71,6 @@ private:
     bool m_ridisegnoChiesto = false;
 };
 
-// Ends the program: every screen closes at once and the event loop returns 0.
-void End();
+// Ends the program, the one way it ends: every window closes at once, `messaggio` (if
+// any) is shown alone, and the event loop returns `esito`.
+void End(int esito = 0, const QString &messaggio = {});
