@@ -219,7 +219,7 @@ public:
 
 private:
     static constexpr qreal LarghezzaGraffa = 0.5 * Em; // the brace and the room after it
-    static constexpr qreal StaccoRighe = 0.12 * Em;     // that room
+    static constexpr qreal StaccoRighe = 0.12 * Em;    // that room
     static constexpr qreal Tratto = 0.07 * Em;
 
     static void disegnaGraffa(QPainter &pittore, const QRectF &r)
