@@ -30,6 +30,7 @@ guasti=(
   "src/screens/plot/form4.cpp|/Form4::Command2_Click/,/^}/s/    Cls();//|Cancella e riprendi keeps the curves"
   "src/screens/plot/form4.cpp|s/setDrawWidth(2)/setDrawWidth(1)/|one-pixel dots"
   "src/screens/plot/curva.cpp|s/return std::fabs(punto.X) <= double(CX) \&\& /return /|no clipping across"
+  "src/surface/schermo.cpp|s/const float CY = float(ScaleHeight() \/ 2.0);/const float CY = float(ScaleHeight() \/ 2.0 + 1);/|axes cross below the middle"
   "src/screens/intro/pagina.cpp|s/constexpr qreal PassoTab = 720.0/constexpr qreal PassoTab = 780.0/|tab stops moved"
 )
 
