@@ -8,7 +8,7 @@
 
 #include "app/schermi.h"
 #include "screens/calibration/form2.h"
-#include "surface/controlli.h"
+#include "surface/barra.h"
 #include "screens/constants/form3.h"
 #include "screens/intro/form1.h"
 #include "screens/plot/form4.h"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
 
-#include "surface/controlli.h"
+#include "surface/aspetto.h"
 #include "surface/messaggio.h"
+#include "surface/schermo.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QWidget>
 
 #include <exception>
 
@@ -42,8 +42,5 @@ void ErroreFatale(const QString &cosa)
     if (segnalato)
         return;
     segnalato = true;
-    for (QWidget *finestra : QApplication::topLevelWidgets())
-        finestra->hide();
-    MsgBox(QStringLiteral("Si è verificato un errore: %1.\nIl programma verrà chiuso.").arg(cosa));
-    QCoreApplication::exit(1);
+    End(1, QStringLiteral("Si è verificato un errore: %1.\nIl programma verrà chiuso.").arg(cosa));
 }

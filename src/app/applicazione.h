@@ -15,5 +15,5 @@ public:
     bool notify(QObject *destinatario, QEvent *evento) override;
 };
 
-// Reports what failed in a message box and ends the event loop with status 1.
+// Reports what failed in a message box and ends the program with status 1.
 void ErroreFatale(const QString &cosa);

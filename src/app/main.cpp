@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
+#include "app/piattaforma.h"
 #include "app/schermi.h"
 #include "screens/intro/caratteri.h"
 #include "screens/intro/form1.h"
-#include "surface/attivazione.h"
 
 #include <exception>
 

@@ -12,12 +12,6 @@ const QWidget *s_attivo = nullptr; // the program's active screen
 // activation runs at whatever size it has.
 constexpr int AttesaMassimaMs = 1000;
 
-// A Wayland desktop, whether the program runs on it natively or through XWayland.
-bool sessioneWayland()
-{
-    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
 } // namespace
 
 Attivazione::Attivazione(QWidget *schermo, QSize area, Apertura apertura, std::function<void()> Form_Activate)
@@ -40,7 +34,7 @@ void Attivazione::mostra()
     // A Wayland desktop does not bring forward a window that is already mapped at a
     // program's request (weston natively, weston's window manager through XWayland);
     // every one brings forward a window mapped anew. What is drawn stays.
-    if (m_schermo->isVisible() && m_schermo != s_attivo && sessioneWayland())
+    if (m_schermo->isVisible() && m_schermo != s_attivo && SessioneWayland())
         m_schermo->hide();
     if (m_schermo->isHidden()) {
         m_attendeDimensione = m_apertura == Apertura::Massimizzata && !m_schermo->isMaximized();
@@ -88,14 +82,4 @@ void Attivazione::dimensioneRicevuta()
         m_sospesa = false;
         m_Form_Activate();
     }
-}
-
-void ScegliPiattaforma(int argc, char **argv)
-{
-    if (!sessioneWayland() || qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        return;
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "-platform") == 0)
-            return;
-    qputenv("QT_QPA_PLATFORM", "xcb;wayland"); // Qt takes the first that starts
 }

@@ -42,6 +42,6 @@ private:
     QTimer m_attesaDimensione;     // gives up waiting, should the size never come
 };
 
-// In a Wayland session, unless the user chose a platform: XWayland first, where the
-// desktop activates a program's windows as the screens expect, else the native one.
-void ScegliPiattaforma(int argc, char **argv);
+// A Wayland desktop, whether the program runs on it natively or through XWayland;
+// never on Windows (sessione_linux.cpp, sessione_windows.cpp).
+bool SessioneWayland();

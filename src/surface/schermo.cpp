@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/schermo.h"
 
+#include "surface/messaggio.h"
+#include "surface/palette.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,6 +124,17 @@ void Schermo::Cls()
     update();
 }
 
+std::pair<float, float> Schermo::ScalaEAssi(float larghezza, double rapporto, float spostamento)
+{
+    setScaleWidth(larghezza);
+    setScaleHeight(float(double(ScaleWidth()) * rapporto));
+    const float CX = float(ScaleWidth() / 2.0 + spostamento);
+    const float CY = float(ScaleHeight() / 2.0);
+    Line(CX, 0, CX, ScaleHeight(), QBColor(0));
+    Line(0, CY, ScaleWidth(), CY, QBColor(0));
+    return {CX, CY};
+}
+
 QColor Schermo::Point(float x, float y) const
 {
     return m_disegno.colore(m_scala.inPixel(x, y, area()));
@@ -142,9 +156,11 @@ void Schermo::DescriviFigura(const QString &descrizione)
     QAccessible::updateAccessibility(&cambio);
 }
 
-void End()
+void End(int esito, const QString &messaggio)
 {
     for (QWidget *finestra : QApplication::topLevelWidgets())
         finestra->hide();
-    QCoreApplication::exit(0);
+    if (!messaggio.isEmpty())
+        MsgBox(messaggio);
+    QCoreApplication::exit(esito);
 }

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 // A screen of the program: a top-level window titled with its own name, with its
 // controls at fixed places and a drawing surface under them that keeps what is
 // drawn. Form_Activate runs whenever the active screen of the program changes to
@@ -38,6 +40,11 @@ public:
     void Cls();
     // The colour drawn at a point in the current scale, invalid where nothing is.
     QColor Point(float x, float y) const;
+    // The user scale a figure is drawn in: `larghezza` units across and `larghezza` times
+    // `rapporto` down, each read back as the surface keeps it, and the axes in black,
+    // crossing `spostamento` units right of the middle and half way down. Returns the
+    // crossing (CX, CY), each rounded to a 4-byte float.
+    std::pair<float, float> ScalaEAssi(float larghezza, double rapporto, float spostamento);
     // Tells assistive technology what the drawing shows now, without moving the focus.
     void DescriviFigura(const QString &descrizione);
 
@@ -64,5 +71,6 @@ private:
     bool m_ridisegnoChiesto = false;
 };
 
-// Ends the program: every screen closes at once and the event loop returns 0.
-void End();
+// Ends the program, the one way it ends: every window closes at once, `messaggio` (if
+// any) is shown alone, and the event loop returns `esito`.
+void End(int esito = 0, const QString &messaggio = {});

@@ -29,6 +29,9 @@ export HOME=$lavoro XDG_RUNTIME_DIR=$lavoro ASAN_OPTIONS=${ASAN_OPTIONS:-}:stric
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
 chmod 700 "$lavoro"
 
+# The palette colours the road looks for on the screen.
+PAGINA='#FFFFFF' ANELLO='#800000' CASELLA_ROSSA='#FF0000' PRIMA_CURVA='#000080' SECONDA_CURVA='#008000' TERZA_CURVA='#008080'
+
 errore() { echo "FAIL $desktop: $* (screen in ${TMPDIR:-/tmp}/ordelio-$desktop.png)"; import -window root "${TMPDIR:-/tmp}/ordelio-$desktop.png"; fallito=1; }
 # How many pixels of this colour the screen shows.
 conta() { import -window root png:- | convert - -format %c histogram:info:- | awk -v c="$1" '$3 == c { print $1 + 0 }' | tr -d ':'; }
@@ -39,8 +42,9 @@ nessuno() { [ -z "$(conta "$1")" ]; }
 chiusa() { ! xdotool search --name "^$1\$" >/dev/null; }
 finito() { ! kill -0 "$1" 2>/dev/null; }
 gestito() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-rosso_dopo() { tasti Return; [ "$(conta '#FF0000')" -gt "$1" ]; } # closes the message, until the box is red
+rosso_dopo() { tasti Return; [ "$(conta $CASELLA_ROSSA)" -gt "$1" ]; } # closes the message, until the box is red
 tasti() { xdotool key --delay 150 "$@"; sleep 0.3; }
+attiva() { xdotool search --name "^$1\$" windowactivate --sync; } # as a click on its window would
 
 avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's environment
     : >"$lavoro/display"
@@ -83,6 +87,78 @@ manca() {
     esac
 }
 
+# The user's steps, in the order of the road.
+avvia_ordelio() {
+    env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" >"$lavoro/programma.log" 2>&1 & pid=$!
+    entro almeno $PAGINA 200000 || errore "Form1 does not show its page"
+    # any window of that name: mutter's frame on X11 bears it too
+    x11 && ! xdotool search --name '^Form1$' getwindowgeometry %@ | grep -q 'Geometry: 778x571' && errore "Form1 is not 778x571"
+}
+avanti_dalla_pagina() { # Form2 maximized, its first ring as wide as half the screen
+    tasti Tab Return
+    entro almeno $ANELLO 1000 || errore "no ring on Form2"
+    [ "$(import -window root png:- | convert - -fill black +opaque $ANELLO -trim -format %w info:)" -gt 400 ] ||
+        errore "the ring is not at the maximized size"
+}
+chiudi_form1_dopo_avanti() { # closing Form1 now ends nothing
+    attiva Form1 && tasti alt+F4
+    entro chiusa Form1 && kill -0 $pid || errore "closing Form1 ended the program"
+    attiva Form2
+}
+tara_e_continua() { tasti Right Tab Tab Return; entro nessuno $ANELLO || errore "Form3 does not come in front"; } # 0.55, "OK - continua"
+sbaglia_e_corregge() { # not a number in the user's format, then the first curve
+    rossi=$(conta $CASELLA_ROSSA)
+    tasti Tab Tab Tab Tab Tab Tab ctrl+a 2 $sbagliato 5 Tab Return
+    entro rosso_dopo $((rossi + 500)) || errore "the box did not turn red"
+    sleep 1 && almeno $CASELLA_ROSSA $((rossi + 501)) || errore "closing the message turned the box white" # no activation
+    tasti 2 $giusto 5 Tab Return # the emptied box has the focus
+    entro almeno $PRIMA_CURVA 1000 || errore "no first curve on Form4"
+}
+blu() { convert "$1" -format %c histogram:info:- | grep -q "$PRIMA_CURVA"; }
+figura_fuori() { # the figure copied, saved, printed; its curve shown as it is made
+    tasti ctrl+c
+    xclip -selection clipboard -t image/png -o >"$lavoro/appunti.png" && blu "$lavoro/appunti.png" ||
+        errore "Ctrl+C put no image/png with the curve on the clipboard"
+    for tipo in png pdf; do
+        tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
+        tasti ctrl+a && xdotool type "$lavoro/figura.$tipo" && tasti Return
+        entro test -s "$lavoro/figura.$tipo" || errore "Ctrl+S wrote no $tipo"
+    done
+    blu "$lavoro/figura.png" || errore "the PNG has no curve"
+    pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png" || errore "the PDF has no curve"
+    tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null && tasti Escape
+    entro chiusa Stampa || errore "Ctrl+P opened no print dialog that Esc closes"
+    import -window root "$lavoro/prima.png"
+    tasti F5 && import -window root "$lavoro/a.png" && sleep 1 && import -window root "$lavoro/b.png"
+    [ "$(compare -metric AE "$lavoro/a.png" "$lavoro/b.png" null: 2>&1)" != 0 ] || errore "F5 shows nothing moving"
+    tasti Escape && import -window root "$lavoro/dopo.png"
+    [ "$(compare -metric AE "$lavoro/prima.png" "$lavoro/dopo.png" null: 2>&1)" = 0 ] || errore "Esc did not leave the figure as it was"
+}
+riprendi_e_avanti() { # "RIPRENDI", then "AVANTI" again: the next colour
+    tasti Tab Tab Return
+    entro nessuno $PRIMA_CURVA || errore "RIPRENDI does not bring Form3 in front"
+    tasti Return
+    entro almeno $SECONDA_CURVA 1000 || errore "the second AVANTI draws no curve in the next colour"
+}
+torna_a_form4() { # from another program no curve; from Form3 one more
+    sfondo xmessage -title Altro "un altro programma"
+    entro attiva Altro && attiva Form4
+    sleep 1
+    nessuno $TERZA_CURVA || errore "coming back from another program drew a curve"
+    attiva Form3 && attiva Form4
+    entro almeno $TERZA_CURVA 1000 || errore "switching to Form4 drew no curve"
+}
+esci() { # "ESCI", after "RIPRENDI" in the order of the keys
+    tasti Tab Return
+    entro finito $pid || errore "ESCI did not end the program"
+    wait $pid || errore "the program ended with status $?: $(tail -n 3 "$lavoro/programma.log")"
+}
+chiudi_form1_prima_di_avanti() { # it ends the program
+    "${comando[@]}" >/dev/null 2>&1 & pid=$!
+    entro almeno $PAGINA 200000 && tasti alt+F4
+    wait $pid || errore "closing Form1 did not end the program with 0"
+}
+
 for desktop in "$@"; do
     perche=$(manca)
     if [ -n "$perche" ]; then
@@ -90,72 +166,12 @@ for desktop in "$@"; do
         continue
     fi
     avvia_desktop
-    env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" >"$lavoro/programma.log" 2>&1 &
-    pid=$!
-    entro almeno '#FFFFFF' 200000 || errore "Form1 does not show its page"
-    x11 && ! xdotool search --name '^Form1$' getwindowgeometry | grep -q 'Geometry: 778x571' && errore "Form1 is not 778x571"
-    tasti Tab Return # from the page to "AVANTI"
-    # Form2 maximized, its first ring as wide as half the screen
-    entro almeno '#800000' 1000 || errore "no ring on Form2"
-    [ "$(import -window root png:- | convert - -fill black +opaque '#800000' -trim -format %w info:)" -gt 400 ] ||
-        errore "the ring is not at the maximized size"
-    if x11; then # closing Form1 now ends nothing
-        xdotool search --name '^Form1$' windowactivate --sync
-        tasti alt+F4
-        entro chiusa Form1 && kill -0 $pid || errore "closing Form1 ended the program"
-        xdotool search --name '^Form2$' windowactivate --sync
-    fi
-    tasti Right Tab Tab Return # 0.55, "OK - continua"
-    entro nessuno '#800000' || errore "Form3 does not come in front"
-    rossi=$(conta '#FF0000')
-    tasti Tab Tab Tab Tab Tab Tab ctrl+a 2 $sbagliato 5 Tab Return # not a number in the user's format
-    entro rosso_dopo $((rossi + 500)) || errore "the box did not turn red"
-    sleep 1 # closing the box is no activation: the box stays red
-    [ "$(conta '#FF0000')" -gt $((rossi + 500)) ] || errore "closing the message turned the box white"
-    tasti 2 $giusto 5 Tab Return # the emptied box has the focus
-    entro almeno '#000080' 1000 || errore "no first curve on Form4"
-    if [ "$desktop" = openbox ]; then # the figure out of the program, and how its curve is made
-        blu() { convert "$1" -format %c histogram:info:- | grep -q '#000080'; }
-        tasti ctrl+c
-        xclip -selection clipboard -t image/png -o >"$lavoro/appunti.png" && blu "$lavoro/appunti.png" ||
-            errore "Ctrl+C put no image/png with the curve on the clipboard"
-        for tipo in png pdf; do
-            tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
-            tasti ctrl+a && xdotool type "$lavoro/figura.$tipo" && tasti Return
-            entro test -s "$lavoro/figura.$tipo" || errore "Ctrl+S wrote no $tipo"
-        done
-        blu "$lavoro/figura.png" || errore "the PNG has no curve"
-        pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png" || errore "the PDF has no curve"
-        tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null && tasti Escape
-        entro chiusa Stampa || errore "Ctrl+P opened no print dialog that Esc closes"
-        import -window root "$lavoro/prima.png"
-        tasti F5 && import -window root "$lavoro/a.png" && sleep 1 && import -window root "$lavoro/b.png"
-        [ "$(compare -metric AE "$lavoro/a.png" "$lavoro/b.png" null: 2>&1)" != 0 ] || errore "F5 shows nothing moving"
-        tasti Escape && import -window root "$lavoro/dopo.png"
-        [ "$(compare -metric AE "$lavoro/prima.png" "$lavoro/dopo.png" null: 2>&1)" = 0 ] || errore "Esc did not leave the figure as it was"
-    fi
-    tasti Tab Tab Return # "RIPRENDI"
-    entro nessuno '#000080' || errore "RIPRENDI does not bring Form3 in front"
-    tasti Return # "AVANTI" again: the next colour
-    entro almeno '#008000' 1000 || errore "the second AVANTI draws no curve in the next colour"
-    if x11; then
-        sfondo xmessage -title Altro "un altro programma"
-        entro xdotool search --name '^Altro$' windowactivate --sync && xdotool search --name '^Form4$' windowactivate --sync
-        sleep 1
-        [ -z "$(conta '#008080')" ] || errore "coming back from another program drew a curve"
-        xdotool search --name '^Form3$' windowactivate --sync && xdotool search --name '^Form4$' windowactivate --sync
-        entro almeno '#008080' 1000 || errore "switching to Form4 drew no curve"
-    fi
-    tasti Tab Return # "ESCI", after "RIPRENDI" in the order of the keys
-    entro finito $pid || errore "ESCI did not end the program"
-    wait $pid
-    esito=$?
-    [ $esito -eq 0 ] || errore "the program ended with status $esito: $(tail -n 3 "$lavoro/programma.log")"
-    if x11; then # before "AVANTI", closing Form1 ends the program
-        "${comando[@]}" >/dev/null 2>&1 & pid=$!
-        entro almeno '#FFFFFF' 200000 && tasti alt+F4
-        wait $pid || errore "closing Form1 did not end the program with 0"
-    fi
+    # The road; the steps that switch windows or close one by hand only where the
+    # desktop lets a program's test do so (X11).
+    avvia_ordelio; avanti_dalla_pagina; x11 && chiudi_form1_dopo_avanti; tara_e_continua # Form1, Form2
+    sbaglia_e_corregge; [ "$desktop" = openbox ] && figura_fuori
+    riprendi_e_avanti; x11 && torna_a_form4; esci # Form3, Form4
+    x11 && chiudi_form1_prima_di_avanti
     chiudi
     echo "$desktop: done${LINGUA:+ ($LINGUA)}"
 done

@@ -3,10 +3,14 @@
 
 #include "app/schermi.h"
 #include "screens/constants/form3.h"
+#include "surface/aspetto.h"
+#include "surface/barra.h"
 #include "surface/controlli.h"
+#include "surface/gradi.h"
 #include "surface/messaggio.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 #include <QLabel>
@@ -19,9 +23,6 @@ namespace {
 constexpr double IncrIniziale = 0.51;
 constexpr double IncrPerPasso = 0.02;
 constexpr double IncrMinimo = 0.53; // the factor must be above this to go on
-constexpr float Larghezza = 146367.36f;
-constexpr float Spostamento = 20000;
-constexpr float R = 36367.363f;
 
 } // namespace
 
@@ -62,7 +63,7 @@ Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size()
 
 void Form2::Form_Activate()
 {
-    P1 = 3.1415927f / 180;
+    P1 = GradoInRadianti;
     Incr = IncrIniziale;
     Text1->setText(Numeri::Testo(*Incr));
     COORDINATE();
@@ -97,12 +98,7 @@ void Form2::COORDINATE()
 {
     setScaleMode(Scala::Utente);
     setDrawWidth(1);
-    setScaleWidth(Larghezza);
-    setScaleHeight(float(double(ScaleWidth()) * Incr.value_or(0)));
-    CX = float(ScaleWidth() / 2.0 + Spostamento);
-    CY = float(ScaleHeight() / 2.0);
-    Line(CX, 0, CX, ScaleHeight(), QBColor(0));
-    Line(0, CY, ScaleWidth(), CY, QBColor(0));
+    std::tie(CX, CY) = ScalaEAssi(Larghezza, Incr.value_or(0), Spostamento);
 }
 
 void Form2::TRACCIA()

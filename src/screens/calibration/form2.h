@@ -18,6 +18,12 @@ class Form2 : public Schermo
 public:
     Form2();
 
+    // The figure in user units: the scale's width, the crossing's shift right of the
+    // middle (so CX is 146367.36 / 2 + 20000, 93183.6796875) and the ring's radius.
+    static constexpr float Larghezza = 146367.36f;
+    static constexpr float Spostamento = 20000;
+    static constexpr float R = 36367.363f;
+
     float P1 = 0;
     std::optional<double> Incr; // empty until the first activation
     float CX = 0, CY = 0;       // crossing of the axes, centre of the ring

@@ -3,9 +3,11 @@
 
 #include "app/schermi.h"
 #include "screens/plot/form4.h"
+#include "surface/aspetto.h"
 #include "surface/controlli.h"
 #include "surface/messaggio.h"
 #include "surface/numeri.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 #include <QGroupBox>
@@ -18,12 +20,6 @@ const QColor Bianco(255, 255, 255);
 const QColor Rosso(255, 0, 0);
 
 } // namespace
-
-bool Rifiutata(const Costante &valore)
-{
-    const QString *testo = std::get_if<QString>(&valore);
-    return testo && testo->isEmpty();
-}
 
 Form3::Form3() : Schermo(QStringLiteral("Form3"), Twips(0, 0, 10605, 7245).size(), Apertura::Massimizzata)
 {
@@ -84,20 +80,8 @@ void Form3::Form_Activate()
 
 void Form3::Command2_Click()
 {
-    LeggiText1();
-    if (Rifiutata(VALa))
-        return;
-    LeggiText2();
-    if (Rifiutata(VALb))
-        return;
-    LeggiText3();
-    if (Rifiutata(VALc))
-        return;
-    LeggiText4();
-    if (Rifiutata(VALd))
-        return;
-    LeggiText5();
-    if (Rifiutata(VALe))
+    // The boxes in order: the first that holds no number ends the reading.
+    if (!(LeggiText1() && LeggiText2() && LeggiText3() && LeggiText4() && LeggiText5()))
         return;
 
     if (Miocolor < 0)
@@ -112,21 +96,22 @@ void Form3::Command1_Click()
     End();
 }
 
-void Form3::LeggiText1() { LeggiCasella(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
-void Form3::LeggiText2() { LeggiCasella(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
-void Form3::LeggiText3() { LeggiCasella(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
-void Form3::LeggiText4() { LeggiCasella(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
-void Form3::LeggiText5() { LeggiCasella(Text5, VALe, QStringLiteral("Rapporto non è un numero")); }
+bool Form3::LeggiText1() { return LeggiCasella(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
+bool Form3::LeggiText2() { return LeggiCasella(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
+bool Form3::LeggiText3() { return LeggiCasella(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
+bool Form3::LeggiText4() { return LeggiCasella(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
+bool Form3::LeggiText5() { return LeggiCasella(Text5, VALe, QStringLiteral("Rapporto non è un numero")); }
 
-void Form3::LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio)
+bool Form3::LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio)
 {
     if (Numeri::IsNumeric(casella->text())) {
         valore = Numeri::CDbl(casella->text());
-        return;
+        return true;
     }
     MsgBox(messaggio, this);
     casella->setText(QString());
     setBackColor(casella, Rosso);
     casella->setFocus(); // the correction goes straight into the emptied box
-    valore = QString();
+    valore = Rifiutata();
+    return false;
 }

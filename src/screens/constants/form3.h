@@ -13,11 +13,14 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 
-// A constant as its box last left it: never read yet, accepted as a double, or
-// rejected (the empty string).
-using Costante = std::variant<std::monostate, double, QString>;
+// What a box that holds no number leaves in its constant, until it is read again.
+struct Rifiutata
+{
+    bool operator==(const Rifiutata &) const = default;
+};
 
-bool Rifiutata(const Costante &valore);
+// A constant as its box last left it: never read yet, accepted as a double, or rejected.
+using Costante = std::variant<std::monostate, double, Rifiutata>;
 
 // The constants screen: the axes of ellipses A and B and the ratio d of their angles.
 class Form3 : public Schermo
@@ -40,10 +43,11 @@ public:
     void Command1_Click();
 
 private:
-    void LeggiText1();
-    void LeggiText2();
-    void LeggiText3();
-    void LeggiText4();
-    void LeggiText5();
-    void LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio);
+    // Each reads its box into its constant: true if it holds a number.
+    bool LeggiText1();
+    bool LeggiText2();
+    bool LeggiText3();
+    bool LeggiText4();
+    bool LeggiText5();
+    bool LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio);
 };

@@ -12,6 +12,8 @@ const char *const FileCaratteri[] = {
     ":/caratteri/LiberationMono-Regular.ttf",
     ":/caratteri/LiberationSerif-Regular.ttf",
     ":/caratteri/LiberationSerif-Italic.ttf",
+    ":/caratteri/LiberationSans-Regular.ttf",
+    ":/caratteri/LiberationSans-Bold.ttf",
 };
 
 QFont carattere(const QString &famiglia, qreal punti, Forma forma)

@@ -7,13 +7,19 @@ using namespace formule;
 
 namespace {
 
+// Room in the formulas: either side of a sign or a function's name, after the comma
+// between two arguments, between a function's name and its bracket.
+constexpr qreal AttornoAlSegno = 0.12 * Em;
+constexpr qreal DopoLaVirgola = 0.17 * Em;
+constexpr qreal PrimaDellaQuadra = 0.1 * Em;
+
 // Variables and Greek letters are italic; digits, signs and words upright.
 Pezzo variabile(const QString &testo) { return Testo(testo, CarattereFormule(12, Forma::Corsiva)); }
 Pezzo diritto(const QString &testo) { return Testo(testo, CarattereFormule(12, Forma::Diritta)); }
 Pezzo indice(const QString &testo) { return Testo(testo, CarattereFormule(7, Forma::Diritta)); }
 
-Pezzo segno(const QString &segno) { return Riga({Spazio(0.12 * Em), diritto(segno), Spazio(0.12 * Em)}); }
-Pezzo funzione(const QString &nome) { return Riga({Spazio(0.12 * Em), diritto(nome), Spazio(0.12 * Em)}); }
+// A sign or a function's name, upright, with room either side.
+Pezzo segno(const QString &segno) { return Riga({Spazio(AttornoAlSegno), diritto(segno), Spazio(AttornoAlSegno)}); }
 Pezzo quadrato(Pezzo base) { return Indici(std::move(base), nullptr, indice(QStringLiteral("2"))); }
 Pezzo alfa(const QString &n) { return Indici(variabile(QStringLiteral("α")), indice(n), nullptr); }
 
@@ -32,18 +38,18 @@ Pezzo effeDiAlfa(const QString &n)
 // f(x,y) = f[ f(α₁), f(α₂) ]
 Pezzo formula1()
 {
-    const Pezzo argomenti = Riga({effeDiAlfa(QStringLiteral("1")), diritto(QStringLiteral(",")), Spazio(0.17 * Em),
+    const Pezzo argomenti = Riga({effeDiAlfa(QStringLiteral("1")), diritto(QStringLiteral(",")), Spazio(DopoLaVirgola),
                                   effeDiAlfa(QStringLiteral("2"))});
     return Riga({variabile(QStringLiteral("f")), diritto(QStringLiteral("(")), variabile(QStringLiteral("x")),
                  diritto(QStringLiteral(",")), variabile(QStringLiteral("y")), diritto(QStringLiteral(")")),
-                 segno(QStringLiteral("=")), variabile(QStringLiteral("f")), Spazio(0.1 * Em), Quadre(argomenti)});
+                 segno(QStringLiteral("=")), variabile(QStringLiteral("f")), Spazio(PrimaDellaQuadra), Quadre(argomenti)});
 }
 
 // The two components of OA, then OA² as the sum of their squares.
 Pezzo formula2()
 {
     const auto componente = [](const QString &funzioneDiFi, const QString &n) {
-        return Riga({oa(), funzione(funzioneDiFi), variabile(QStringLiteral("ϕ")), segno(QStringLiteral("=")), oa(n)});
+        return Riga({oa(), segno(funzioneDiFi), variabile(QStringLiteral("ϕ")), segno(QStringLiteral("=")), oa(n)});
     };
     return Riga({Graffa({componente(QStringLiteral("cos"), QStringLiteral("1")),
                          componente(QStringLiteral("sin"), QStringLiteral("2"))}),
@@ -56,7 +62,7 @@ Pezzo formula3()
 {
     const auto ellisse = [](const QString &n, const QString &lettera) {
         const auto termine = [&](const QString &asse, const QString &funzioneDiAlfa) {
-            return quadrato(Riga({diritto(QStringLiteral("(")), variabile(asse), funzione(funzioneDiAlfa), alfa(n),
+            return quadrato(Riga({diritto(QStringLiteral("(")), variabile(asse), segno(funzioneDiAlfa), alfa(n),
                                   diritto(QStringLiteral(")"))}));
         };
         return Riga({quadrato(oa(n)), segno(QStringLiteral("=")),

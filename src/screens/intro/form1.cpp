@@ -5,6 +5,7 @@
 #include "screens/calibration/form2.h"
 #include "screens/intro/pagina.h"
 #include "surface/controlli.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 Form1::Form1() : Schermo(QStringLiteral("Form1"), Twips(0, 0, 11670, 8565).size(), Apertura::Normale)

@@ -109,8 +109,8 @@ public:
     {
         // A superscript rises with a tall base and clears a bar; a subscript hangs
         // a fixed depth below the baseline.
-        m_salita = std::max(0.4 * Em, m_base->su() - 0.12 * Em);
-        m_discesa = 0.18 * Em;
+        m_salita = std::max(SalitaMinima, m_base->su() - SottoLaCima);
+        m_discesa = Discesa;
         m_larghezza = m_base->larghezza();
         m_su = m_base->su();
         m_giu = m_base->giu();
@@ -124,7 +124,7 @@ public:
             indici = std::max(indici, m_apice->larghezza());
             m_su = std::max(m_su, m_apice->su() + m_salita);
         }
-        m_larghezza += indici + 0.05 * Em;
+        m_larghezza += indici + DopoGliIndici;
     }
 
     void disegna(QPainter &pittore, QPointF origine) const override
@@ -147,6 +147,11 @@ public:
     }
 
 private:
+    static constexpr qreal SalitaMinima = 0.4 * Em; // a superscript's baseline above the base's
+    static constexpr qreal SottoLaCima = 0.12 * Em; // a superscript's baseline below a tall base's top
+    static constexpr qreal Discesa = 0.18 * Em;     // a subscript's baseline below the base's
+    static constexpr qreal DopoGliIndici = 0.05 * Em;
+
     Pezzo m_base, m_pedice, m_apice;
     qreal m_salita = 0, m_discesa = 0;
 };
@@ -165,12 +170,13 @@ public:
     {
         m_contenuto->disegna(pittore, origine);
         // Italic capitals lean right: the bar starts a little in from the left.
-        disegnaBarra(pittore, origine.x() + 0.1 * Em, origine.y() - m_su, m_larghezza - 0.1 * Em);
+        disegnaBarra(pittore, origine.x() + Rientro, origine.y() - m_su, m_larghezza - Rientro);
     }
     // A vector reads as its name.
     QString testo() const override { return m_contenuto->testo(); }
 
 private:
+    static constexpr qreal Rientro = 0.1 * Em;
     Pezzo m_contenuto;
 };
 
@@ -196,7 +202,7 @@ public:
         // The stroke's round ends stay inside the box.
         const qreal margine = Tratto / 2;
         disegnaGraffa(pittore, QRectF(origine.x() + margine, origine.y() - m_su + margine,
-                                      LarghezzaGraffa - 0.12 * Em - 2 * margine, m_su + m_giu - 2 * margine));
+                                      LarghezzaGraffa - StaccoRighe - 2 * margine, m_su + m_giu - 2 * margine));
         qreal alto = origine.y() - m_su;
         for (const Pezzo &riga : m_righe) {
             riga->disegna(pittore, QPointF(origine.x() + LarghezzaGraffa, alto + riga->su()));
@@ -212,7 +218,8 @@ public:
     }
 
 private:
-    static constexpr qreal LarghezzaGraffa = 0.5 * Em;
+    static constexpr qreal LarghezzaGraffa = 0.5 * Em; // the brace and the room after it
+    static constexpr qreal StaccoRighe = 0.12 * Em;    // that room
     static constexpr qreal Tratto = 0.07 * Em;
 
     static void disegnaGraffa(QPainter &pittore, const QRectF &r)
@@ -278,7 +285,7 @@ public:
     {
         // The brackets' ink spans the content and a little more on either side:
         // pick the size at which it does, never smaller than the text around.
-        const qreal altezza = m_contenuto->su() + m_contenuto->giu() + 2 * 0.12 * Em;
+        const qreal altezza = m_contenuto->su() + m_contenuto->giu() + 2 * Eccedenza;
         const QFont campione = CarattereFormule(72, Forma::Diritta);
         const QRectF inchiostro = QFontMetricsF(campione).tightBoundingRect(QStringLiteral("["));
         const qreal punti = std::max(12.0, 72 * altezza / inchiostro.height());
@@ -306,7 +313,8 @@ public:
     QString testo() const override { return QStringLiteral("[%1]").arg(m_contenuto->testo()); }
 
 private:
-    static constexpr qreal Margine = 0.12 * Em;
+    static constexpr qreal Eccedenza = 0.12 * Em; // the brackets' ink above and below the content
+    static constexpr qreal Margine = 0.12 * Em;   // between each bracket and the content
     Pezzo m_contenuto;
     QFont m_carattere;
     qreal m_abbassa = 0;

@@ -2,9 +2,9 @@
 #include "screens/intro/pagina.h"
 
 #include "screens/intro/caratteri.h"
+#include "screens/intro/paginaaccessibile.h"
 #include "surface/twips.h"
 
-#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,57 +25,16 @@ qreal prossimoTab(qreal x)
     return Margine + (std::floor(twips / (PassoTab * TwipsPerPixel)) + 1) * PassoTab;
 }
 
-// What a screen reader reads of the page: its paragraphs as plain text, each formula
-// in its reading. The page is only shown: no caret, no selection.
-class PaginaAccessibile : public QAccessibleWidget, public QAccessibleTextInterface
-{
-public:
-    PaginaAccessibile(QWidget *pagina, const QString &testo)
-        : QAccessibleWidget(pagina, QAccessible::StaticText), m_testo(testo)
-    {
-    }
-    void *interface_cast(QAccessible::InterfaceType tipo) override
-    {
-        return tipo == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
-                                                  : QAccessibleWidget::interface_cast(tipo);
-    }
-    QString text(int inizio, int fine) const override { return m_testo.mid(inizio, fine - inizio); }
-    int characterCount() const override { return int(m_testo.size()); }
-    void selection(int, int *inizio, int *fine) const override { *inizio = *fine = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *inizio, int *fine) const override
-    {
-        *inizio = 0;
-        *fine = characterCount();
-        return {};
-    }
-
-private:
-    QString m_testo;
-};
-
-QAccessibleInterface *accessibile(const QString &, QObject *oggetto)
-{
-    auto *pagina = qobject_cast<Pagina *>(oggetto);
-    return pagina ? new PaginaAccessibile(pagina, pagina->lettura()) : nullptr;
-}
-
 } // namespace
 
-Pagina::Pagina(QWidget *contenitore) : QFrame(contenitore), m_documento(Documento())
+// The page is laid out once: its faces are its own, whatever the widget's font, and
+// it is drawn at its natural size, whatever the widget's size.
+Pagina::Pagina(QWidget *contenitore) : QFrame(contenitore), m_documento(Documento()), m_posti(disponi(m_documento))
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setFocusPolicy(Qt::StrongFocus);
     // Before anything asks for the page's accessible interface, which is then kept.
-    static const bool installata = (QAccessible::installFactory(accessibile), true);
+    static const bool installata = (QAccessible::installFactory(InterfacciaPagina), true);
     Q_UNUSED(installata);
     setAccessibleName(QStringLiteral("Pagina introduttiva"));
     setAutoFillBackground(true);
@@ -85,31 +44,32 @@ Pagina::Pagina(QWidget *contenitore) : QFrame(contenitore), m_documento(Document
     setPalette(tavolozza);
 }
 
-QList<Pagina::Posto> Pagina::disponi(const Paragrafo &paragrafo) const
+QList<Pagina::Posto> Pagina::disponi(const QList<Paragrafo> &documento)
 {
     const QFontMetricsF metrica(CarattereCorpo());
-    // The line is as tall as its tallest formula, and at least as the body text.
-    qreal su = metrica.ascent();
-    for (const formule::Pezzo &formula : paragrafo.formule())
-        su = std::max(su, formula->su());
-    const qreal base = paragrafo.alto / qreal(TwipsPerPixel) + su;
-
     QList<Posto> posti;
-    qreal x = Margine;
-    for (const Parte &parte : paragrafo.parti) {
-        if (const auto *formula = std::get_if<formule::Pezzo>(&parte)) {
-            posti.append({QPointF(x, base), {}, *formula, (*formula)->larghezza()});
-            x += (*formula)->larghezza();
-            continue;
-        }
-        const QStringList campi = std::get<QString>(parte).split(QLatin1Char('\t'));
-        for (qsizetype n = 0; n < campi.size(); ++n) {
-            if (n > 0)
-                x = prossimoTab(x);
-            const qreal larghezza = metrica.horizontalAdvance(campi[n]);
-            if (!campi[n].isEmpty())
-                posti.append({QPointF(x, base), campi[n], nullptr, larghezza});
-            x += larghezza;
+    for (const Paragrafo &paragrafo : documento) {
+        // The line is as tall as its tallest formula, and at least as the body text.
+        qreal su = metrica.ascent();
+        for (const formule::Pezzo &formula : paragrafo.formule())
+            su = std::max(su, formula->su());
+        const qreal base = paragrafo.alto / qreal(TwipsPerPixel) + su;
+
+        qreal x = Margine;
+        for (const Parte &parte : paragrafo.parti) {
+            if (const auto *formula = std::get_if<formule::Pezzo>(&parte)) {
+                posti.append({QPointF(x, base), {}, *formula});
+                x += (*formula)->larghezza();
+                continue;
+            }
+            const QStringList campi = std::get<QString>(parte).split(QLatin1Char('\t'));
+            for (qsizetype n = 0; n < campi.size(); ++n) {
+                if (n > 0)
+                    x = prossimoTab(x);
+                if (!campi[n].isEmpty())
+                    posti.append({QPointF(x, base), campi[n], nullptr});
+                x += metrica.horizontalAdvance(campi[n]);
+            }
         }
     }
     return posti;
@@ -129,14 +89,12 @@ void Pagina::disegna(QPainter &pittore) const
     pittore.save();
     pittore.setPen(Qt::black);
     const QFont corpo = CarattereCorpo();
-    for (const Paragrafo &paragrafo : m_documento) {
-        for (const Posto &posto : disponi(paragrafo)) {
-            if (posto.formula) {
-                posto.formula->disegna(pittore, posto.origine);
-            } else {
-                pittore.setFont(corpo);
-                pittore.drawText(posto.origine, posto.testo);
-            }
+    for (const Posto &posto : m_posti) {
+        if (posto.formula) {
+            posto.formula->disegna(pittore, posto.origine);
+        } else {
+            pittore.setFont(corpo);
+            pittore.drawText(posto.origine, posto.testo);
         }
     }
     pittore.restore();

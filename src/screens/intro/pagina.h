@@ -30,9 +30,9 @@ private:
         QPointF origine;
         QString testo;
         formule::Pezzo formula;
-        qreal larghezza = 0;
     };
-    QList<Posto> disponi(const Paragrafo &paragrafo) const;
+    static QList<Posto> disponi(const QList<Paragrafo> &documento);
 
     QList<Paragrafo> m_documento;
+    QList<Posto> m_posti; // every run of the page, laid out
 };

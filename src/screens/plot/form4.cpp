@@ -8,9 +8,11 @@
 #include "screens/plot/foglio.h"
 #include "surface/controlli.h"
 #include "surface/esporta.h"
+#include "surface/gradi.h"
 #include "surface/messaggio.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
+#include "surface/pulsante.h"
 #include "surface/twips.h"
 
 #include <QContextMenuEvent>
@@ -19,6 +21,14 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+
+namespace {
+
+// The plot in user units: 200 across, the vertical axis 10 right of the middle.
+constexpr float Larghezza = 200;
+constexpr float Spostamento = 10;
+
+} // namespace
 
 Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(), Apertura::Massimizzata)
 {
@@ -76,7 +86,7 @@ void Form4::TastiDellAnimazione()
 
 void Form4::Form_Activate()
 {
-    P1 = 3.1415927f / 180;
+    P1 = GradoInRadianti;
     const ::Form3 &costanti = app::Form3();
     Va = costanti.VALa;
     Vb = costanti.VALb;
@@ -85,12 +95,7 @@ void Form4::Form_Activate()
     Ve = costanti.VALe;
     setScaleMode(Scala::Centimetri);
     setDrawWidth(2);
-    setScaleWidth(200);
-    setScaleHeight(float(double(ScaleWidth()) * app::Form2().Incr.value_or(0)));
-    CX = float(ScaleWidth() / 2.0 + 10);
-    CY = float(ScaleHeight() / 2.0);
-    Line(CX, 0, CX, ScaleHeight(), QBColor(0));
-    Line(0, CY, ScaleWidth(), CY, QBColor(0));
+    std::tie(CX, CY) = ScalaEAssi(Larghezza, app::Form2().Incr.value_or(0), Spostamento);
     CALCOLA();
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aiuti.h"
-#include "surface/controlli.h"
+#include "surface/barra.h"
 
 #include <cmath>
 
@@ -9,7 +9,7 @@ namespace {
 // The pixel of the ring's dot at `gradi` degrees, on the current scale.
 QPoint pixel(const Form2 &f, double gradi)
 {
-    const double t = gradi * M_PI / 180, R = 36367.363f;
+    const double t = gradi * M_PI / 180, R = Form2::R;
     return QPoint(int((f.CX + R * std::cos(t)) * f.width() / f.ScaleWidth()), int((f.CY + R * std::sin(t)) * f.height() / f.ScaleHeight()));
 }
 
@@ -32,9 +32,10 @@ private slots:
         QTest::addColumn<int>("a");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<bool>("restaIlVecchio");
-        QTest::addRow("up to 0,55 keeps the ring") << 1 << 2 << "0,55" << true;
-        QTest::addRow("down to 0,53 clears it") << 2 << 1 << "0,53" << false;
-        QTest::addRow("to the end") << 1 << 30 << "1,11" << true;
+        QTest::addColumn<float>("altezza");
+        QTest::addRow("up to 0,55 keeps the ring") << 1 << 2 << "0,55" << true << 80502.046875f;
+        QTest::addRow("down to 0,53 clears it") << 2 << 1 << "0,53" << false << 77574.703125f;
+        QTest::addRow("to the end") << 1 << 30 << "1,11" << true << 162467.765625f;
     }
     void laBarra()
     {
@@ -43,16 +44,17 @@ private slots:
         Form2 &f = app::Form2();
         f.resize(1000, 700);
         f.Form_Activate();
-        QVERIFY(f.Point(f.CX, 10) == QBColor(0) && f.Point(10, f.CY) == QBColor(0)); // the axes
+        QCOMPARE(f.Point(f.CX, 10), QBColor(0)); // the axes
+        QCOMPARE(f.Point(10, f.CY), QBColor(0));
         // A running sum of tenths: the last dot is at 359.9 degrees, none at 360.
-        QVERIFY(std::fabs(f.YR - std::sin(double(f.P1) * 359.9) * double(36367.363f)) < 1e-6);
+        QVERIFY(std::fabs(f.YR - -63.474760291988673) < 1e-6);
         f.HScroll1->setValue(da);
         const QPoint vecchio = pixel(f, 240);
         f.HScroll1->setValue(a);
         QTEST(f.Text1->text(), "testo");
-        QCOMPARE(*f.Incr, a * 0.02 + 0.51);
-        QCOMPARE(f.ScaleHeight(), float(double(146367.36f) * *f.Incr));
-        QVERIFY(anello(f, pixel(f, 0)) && anello(f, pixel(f, 90)) && anello(f, pixel(f, 240)));
+        QTEST(f.ScaleHeight(), "altezza");
+        for (double gradi : {0, 90, 240})
+            QVERIFY2(anello(f, pixel(f, gradi)), qPrintable(QString::number(gradi)));
         QTEST(anello(f, vecchio), "restaIlVecchio");
     }
 

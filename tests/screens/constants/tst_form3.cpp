@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(messaggi.testi, QStringList{"Ordelio:" + messaggio});
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(std::holds_alternative<double>(*valori[i]), i < cattiva);
-            QCOMPARE(Rifiutata(*valori[i]), i == cattiva);
+            QCOMPARE(std::holds_alternative<Rifiutata>(*valori[i]), i == cattiva);
             QCOMPARE(sfondo(caselle[i]), i == cattiva ? Rosso : Bianco);
             QCOMPARE(caselle[i]->text().isEmpty(), i == cattiva);
         }

@@ -55,7 +55,9 @@ private slots:
         QVERIFY(righeInchiostrate(30, 585).isEmpty()); // the left margin
         // Only line 3, 55 characters long, reaches past 7100 twips.
         const auto destra = righeInchiostrate(7100, 9495);
-        QVERIFY(destra.size() == 1 && destra[0].first >= 820 && destra[0].second <= 1085);
+        QCOMPARE(destra.size(), 1);
+        QVERIFY(destra[0].first >= 820);
+        QVERIFY(destra[0].second <= 1085);
     }
 
     void leTabulazioni()
@@ -64,7 +66,8 @@ private slots:
         const auto nelleRighe = [](const QList<QPair<int, int>> &righe) {
             return std::any_of(righe.begin(), righe.end(), [](auto r) { return r.first >= 2100 && r.second <= 2900; });
         };
-        QVERIFY(!nelleRighe(righeInchiostrate(600, 1300)) && nelleRighe(righeInchiostrate(1320, 1360)));
+        QVERIFY(!nelleRighe(righeInchiostrate(600, 1300)));
+        QVERIFY(nelleRighe(righeInchiostrate(1320, 1360)));
     }
 
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aiuti.h"
 #include "screens/plot/curva.h"
+#include "surface/gradi.h"
 
 #include <bit>
-#include <cmath>
 
 Q_DECLARE_METATYPE(Costante)
 
@@ -38,36 +38,31 @@ private slots:
     {
         Form4 &f = attiva(Tipiche);
         QCOMPARE(std::bit_cast<quint32>(f.P1), quint32(0x3C8EFA35));
-        QVERIFY(f.Point(130, 61) == QBColor(1) && f.Point(125, 41) == QBColor(1)); // 0 and 90 degrees
-    }
-
-    void gliAngoliSuQuattroByte()
-    {
+        QCOMPARE(f.Point(130, 61), QBColor(1)); // 0 degrees
+        QCOMPARE(f.Point(125, 41), QBColor(1)); // 90 degrees
         // At 7 degrees A's angle rounded to a float differs from the double product;
         // B's angle is that float times d, in double.
-        const float P1 = 3.1415927f / 180, t = 7 * P1;
-        const Scostamento s = PuntoCurva(7, P1, 1, 0, 1, 0, 1.3);
-        QCOMPARE(s.X, std::cos(double(t)));
-        QCOMPARE(s.Y, std::cos(double(t) * 1.3));
+        const Scostamento s = PuntoCurva(7, GradoInRadianti, 1, 0, 1, 0, 1.3);
+        QCOMPARE(s.X, 0.99254615152965953); // 0.99254615175665883 from the double product
+        QCOMPARE(s.Y, 0.98741380656252586);
     }
 
     void gliAssiEIlPunto()
     {
         Form4 &f = attiva({0.0, 0.0, 0.0, 0.0, 0.0}, 0.71); // every dot on the crossing
-        QCOMPARE(f.ScaleHeight(), float(200 * 0.71));
         const QImage &img = f.disegno().immagine();
         // Two pixels wide, 55 % across and half way down; the dots of the curve over them.
-        QVERIFY(conta(img, QBColor(0), QRect(548, 0, 4, 10)) == 20 && conta(img, QBColor(0), QRect(549, 0, 2, 10)) == 20);
-        QVERIFY(conta(img, QBColor(0), QRect(0, 253, 10, 4)) == 20 && conta(img, QBColor(0), QRect(0, 254, 10, 2)) == 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(548, 0, 4, 10)), 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(549, 0, 2, 10)), 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(0, 253, 10, 4)), 20);
+        QCOMPARE(conta(img, QBColor(0), QRect(0, 254, 10, 2)), 20);
         QCOMPARE(conta(img, QBColor(1), QRect(549, 254, 2, 2)), conta(img, QBColor(1)));
         QCOMPARE(conta(img, QBColor(1)), 4);
-    }
-
-    void ilTaglioAgliAssi()
-    {
         // On the axes' ends a dot is drawn; past them, or not a number, it is not.
-        QVERIFY(DentroGliAssi({110, 51}, 110, 51) && DentroGliAssi({-110, -51}, 110, 51));
-        QVERIFY(!DentroGliAssi({110.00001, 0}, 110, 51) && !DentroGliAssi({0, -51.00001}, 110, 51));
+        QVERIFY(DentroGliAssi({110, 51}, 110, 51));
+        QVERIFY(DentroGliAssi({-110, -51}, 110, 51));
+        QVERIFY(!DentroGliAssi({110.00001, 0}, 110, 51));
+        QVERIFY(!DentroGliAssi({0, -51.00001}, 110, 51));
         QVERIFY(!DentroGliAssi({0, qQNaN()}, 110, 51));
     }
 
@@ -98,7 +93,7 @@ private slots:
         QTest::addColumn<QList<Costante>>("valori");
         QTest::addColumn<int>("colore");
         QTest::addColumn<bool>("puntoA0Gradi");
-        QTest::addRow("a rejected box: axes only") << QList<Costante>{20.0, 15.0, QString(), 5.0, 2.0} << 3 << false;
+        QTest::addRow("a rejected box: axes only") << QList<Costante>{20.0, 15.0, Rifiutata(), 5.0, 2.0} << 3 << false;
         QTest::addRow("B's angle infinite past 0") << QList<Costante>{20.0, 15.0, 10.0, 5.0, 1e308} << 4 << true;
     }
     void costantiEstreme()
@@ -125,7 +120,8 @@ private slots:
         QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 2; }));
         f.Command1_Click(); // "RIPRENDI" keeps them
         QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
-        QVERIFY(conta(f.disegno().immagine(), QBColor(2)) > 0 && f.isVisible());
+        QVERIFY(conta(f.disegno().immagine(), QBColor(2)) > 0);
+        QVERIFY(f.isVisible());
     }
 };
 
