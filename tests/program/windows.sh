@@ -14,8 +14,15 @@ echo "imports: only Windows' own DLLs"
 WINEPREFIX=$(mktemp -d) && export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 env -u DISPLAY wineboot -i >/dev/null 2>&1
+# The user's regional settings, where Windows keeps them.
+regione() {
+    for voce in "LocaleName $1" "Locale $2" "sDecimal $3" "sThousand $4"; do
+        set -- $voce
+        wine reg add 'HKCU\Control Panel\International' /v "$1" /d "$2" /f >/dev/null 2>&1
+    done
+    wineserver -w
+}
 esito=0
-for lingua in it en; do
-    LINGUA=$lingua bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
-done
+regione it-IT 00000410 , . && LINGUA=it bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
+regione en-US 00000409 . , && LINGUA=en bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 exit $esito
