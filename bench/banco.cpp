@@ -54,7 +54,8 @@ bool inFallo(benchmark::State &stato, const Schermo &schermo)
 {
     if (schermo.size() == QSize(Larghezza, Altezza))
         return false;
-    stato.SkipWithError(qPrintable(QStringLiteral("%1 non è di %2x%3").arg(schermo.objectName()).arg(Larghezza).arg(Altezza)));
+    stato.SkipWithError(
+        qPrintable(QStringLiteral("%1 non è di %2x%3").arg(schermo.objectName()).arg(Larghezza).arg(Altezza)));
     return true;
 }
 

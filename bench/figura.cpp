@@ -134,7 +134,8 @@ public:
         ConsoleReporter::ReportRuns(corse);
         for (const Run &corsa : corse)
             if (corsa.run_type == Run::RT_Iteration && !corsa.error_occurred)
-                m_ms[corsa.benchmark_name()] = corsa.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(corsa.time_unit);
+                m_ms[corsa.benchmark_name()] =
+                    corsa.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(corsa.time_unit);
     }
 
     void Finalize() override
@@ -145,7 +146,8 @@ public:
         riga("copy to the clipboard", "Figura_Copia", 50);
         riga("PNG saved", "Figura_SalvaPng", 50);
         riga("PDF saved (seven curves)", "Figura_SalvaPdf", 200);
-        std::printf("(animation frame with the whole window painted again: %.2f ms)\n", ms("Animazione_FotogrammaIntero"));
+        std::printf("(animation frame with the whole window painted again: %.2f ms)\n",
+                    ms("Animazione_FotogrammaIntero"));
     }
 
 private:
@@ -157,7 +159,8 @@ private:
     void riga(const char *descrizione, const std::string &nome, double obiettivo) const
     {
         const double figura = ms(nome);
-        std::printf("%-44s %7.2f ms %7.0f ms %s\n", descrizione, figura, obiettivo, figura <= obiettivo ? "ok" : "MISSED");
+        std::printf("%-44s %7.2f ms %7.0f ms %s\n", descrizione, figura, obiettivo,
+                    figura <= obiettivo ? "ok" : "MISSED");
     }
 
     std::map<std::string, double> m_ms;

@@ -33,14 +33,16 @@ void cronometra(benchmark::State &stato, Schermo &schermo, const std::function<v
 void Form4_Attivazione(benchmark::State &stato)
 {
     Form4 &plot = mostraForm4();
-    cronometra(stato, plot, [&] { plot.Form_Activate(); }, false);
+    cronometra(
+        stato, plot, [&] { plot.Form_Activate(); }, false);
 }
 BENCHMARK(Form4_Attivazione)->Unit(benchmark::kMicrosecond);
 
 void Form4_AttivazioneERidisegno(benchmark::State &stato)
 {
     Form4 &plot = mostraForm4();
-    cronometra(stato, plot, [&] { plot.Form_Activate(); }, true);
+    cronometra(
+        stato, plot, [&] { plot.Form_Activate(); }, true);
 }
 BENCHMARK(Form4_AttivazioneERidisegno)->Unit(benchmark::kMicrosecond);
 
@@ -48,14 +50,16 @@ BENCHMARK(Form4_AttivazioneERidisegno)->Unit(benchmark::kMicrosecond);
 void Form2_Scorrimento(benchmark::State &stato)
 {
     Form2 &calibrazione = mostraForm2();
-    cronometra(stato, calibrazione, [&] { calibrazione.HScroll1_Change(); }, false);
+    cronometra(
+        stato, calibrazione, [&] { calibrazione.HScroll1_Change(); }, false);
 }
 BENCHMARK(Form2_Scorrimento)->Unit(benchmark::kMicrosecond);
 
 void Form2_ScorrimentoERidisegno(benchmark::State &stato)
 {
     Form2 &calibrazione = mostraForm2();
-    cronometra(stato, calibrazione, [&] { calibrazione.HScroll1_Change(); }, true);
+    cronometra(
+        stato, calibrazione, [&] { calibrazione.HScroll1_Change(); }, true);
 }
 BENCHMARK(Form2_ScorrimentoERidisegno)->Unit(benchmark::kMicrosecond);
 

@@ -8,10 +8,10 @@
 
 #include "app/schermi.h"
 #include "screens/calibration/form2.h"
-#include "surface/barra.h"
 #include "screens/constants/form3.h"
 #include "screens/intro/form1.h"
 #include "screens/plot/form4.h"
+#include "surface/barra.h"
 
 #include <QDeadlineTimer>
 #include <QScrollBar>
@@ -59,8 +59,9 @@ void strada()
         std::fprintf(stderr, "la strada non ha disegnato le otto curve (Miocolor %d)\n", app::Form3().Miocolor);
         std::exit(1);
     }
-    for (const Schermo *schermo : {static_cast<const Schermo *>(&app::Form2()), static_cast<const Schermo *>(&app::Form3()),
-                                   static_cast<const Schermo *>(&app::Form4())})
+    for (const Schermo *schermo :
+         {static_cast<const Schermo *>(&app::Form2()), static_cast<const Schermo *>(&app::Form3()),
+          static_cast<const Schermo *>(&app::Form4())})
         if (!schermo->isMaximized()) {
             std::fprintf(stderr, "%s non è massimizzato\n", qPrintable(schermo->objectName()));
             std::exit(1);

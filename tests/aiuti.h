@@ -17,7 +17,8 @@
 #include <functional>
 
 // Shows the screen and waits until it is active and `attivato` says its activation ran.
-inline bool mostra(Schermo &schermo, const std::function<bool()> &attivato = [] { return true; })
+inline bool mostra(
+    Schermo &schermo, const std::function<bool()> &attivato = [] { return true; })
 {
     schermo.Show();
     return QTest::qWaitFor([&] { return schermo.isActiveWindow() && attivato(); });

@@ -27,10 +27,22 @@ Screen &primoUso(std::unique_ptr<Screen> &riferimento)
 
 namespace app {
 
-::Form1 &Form1() { return primoUso(s_form1); }
-::Form2 &Form2() { return primoUso(s_form2); }
-::Form3 &Form3() { return primoUso(s_form3); }
-::Form4 &Form4() { return primoUso(s_form4); }
+::Form1 &Form1()
+{
+    return primoUso(s_form1);
+}
+::Form2 &Form2()
+{
+    return primoUso(s_form2);
+}
+::Form3 &Form3()
+{
+    return primoUso(s_form3);
+}
+::Form4 &Form4()
+{
+    return primoUso(s_form4);
+}
 
 void ChiudiSchermi()
 {

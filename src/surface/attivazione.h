@@ -38,8 +38,8 @@ private:
     Apertura m_apertura;
     std::function<void()> m_Form_Activate;
     bool m_attendeDimensione = false;
-    bool m_sospesa = false;        // activated while waiting for the maximized size
-    QTimer m_attesaDimensione;     // gives up waiting, should the size never come
+    bool m_sospesa = false;    // activated while waiting for the maximized size
+    QTimer m_attesaDimensione; // gives up waiting, should the size never come
 };
 
 // A Wayland desktop, whether the program runs on it natively or through XWayland;

@@ -36,8 +36,8 @@ bool taglia(QLineF &segmento, const QRectF &r)
 {
     const double dx = segmento.dx(), dy = segmento.dy();
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {segmento.x1() - r.left(), r.right() - segmento.x1(),
-                         segmento.y1() - r.top(), r.bottom() - segmento.y1()};
+    const double q[4] = {segmento.x1() - r.left(), r.right() - segmento.x1(), segmento.y1() - r.top(),
+                         r.bottom() - segmento.y1()};
     double t0 = 0, t1 = 1;
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {

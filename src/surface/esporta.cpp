@@ -8,8 +8,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 

@@ -7,8 +7,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <stdexcept>
 

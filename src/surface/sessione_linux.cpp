@@ -5,5 +5,6 @@
 
 bool SessioneWayland()
 {
-    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }

@@ -13,9 +13,15 @@
 
 namespace {
 
-QString nome(QObject *oggetto) { return QAccessible::queryAccessibleInterface(oggetto)->text(QAccessible::Name); }
+QString nome(QObject *oggetto)
+{
+    return QAccessible::queryAccessibleInterface(oggetto)->text(QAccessible::Name);
+}
 
-QString figura(Schermo &schermo) { return nome(schermo.findChild<QObject *>(QStringLiteral("figura"))); }
+QString figura(Schermo &schermo)
+{
+    return nome(schermo.findChild<QObject *>(QStringLiteral("figura")));
+}
 
 } // namespace
 
@@ -32,7 +38,8 @@ private slots:
             {f.Text1, f.Label2}, {f.Text2, f.Label3}, {f.Text3, f.Label5}, {f.Text4, f.Label4}, {f.Text5, f.Label6}};
         for (const auto &[casella, etichetta] : coppie) {
             const auto relazioni = QAccessible::queryAccessibleInterface(casella)->relations(QAccessible::Label);
-            QVERIFY(std::any_of(relazioni.begin(), relazioni.end(), [&](auto r) { return r.first->object() == etichetta; }));
+            QVERIFY(std::any_of(relazioni.begin(), relazioni.end(),
+                                [&](auto r) { return r.first->object() == etichetta; }));
         }
         QCOMPARE(nome(f.Text5), QStringLiteral("Rapporto d tra gli angoli parametrici (provare con 3, 4 o 5)"));
         // Qt's own menu of a box is Italian too.
@@ -61,7 +68,8 @@ private slots:
         f4.resize(800, 600);
         f4.Form_Activate();
         f4.Form_Activate();
-        QCOMPARE(figura(f4), QStringLiteral("2 curve; l'ultima in verde: A 20 e 15, B 10 e 5, d 2,5; 361 punti visibili su 361"));
+        QCOMPARE(figura(f4),
+                 QStringLiteral("2 curve; l'ultima in verde: A 20 e 15, B 10 e 5, d 2,5; 361 punti visibili su 361"));
         f4.Command2_Click();
         QCOMPARE(figura(f4), QStringLiteral("Nessuna curva"));
         f4.Form_Activate();

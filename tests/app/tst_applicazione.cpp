@@ -16,7 +16,9 @@ private slots:
         Messaggi messaggi;
         QTimer::singleShot(0, [] { throw std::runtime_error("immagine non disponibile"); });
         QCOMPARE(QCoreApplication::exec(), 1);
-        QCOMPARE(messaggi.testi, QStringList{"Ordelio:Si è verificato un errore: immagine non disponibile.\nIl programma verrà chiuso."});
+        QCOMPARE(
+            messaggi.testi,
+            QStringList{"Ordelio:Si è verificato un errore: immagine non disponibile.\nIl programma verrà chiuso."});
         QVERIFY(app::Form2().isHidden());
     }
 };

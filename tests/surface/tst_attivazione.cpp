@@ -5,7 +5,10 @@
 // A screen that counts its activations and keeps the size it had at the last one.
 struct Contatore : Schermo
 {
-    explicit Contatore(Apertura apertura = Apertura::Normale) : Schermo(QStringLiteral("Prova"), QSize(300, 200), apertura) {}
+    explicit Contatore(Apertura apertura = Apertura::Normale)
+        : Schermo(QStringLiteral("Prova"), QSize(300, 200), apertura)
+    {
+    }
     void Form_Activate() override { ++attivazioni, area = size(); }
     int attivazioni = 0;
     QSize area;

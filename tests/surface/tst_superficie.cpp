@@ -54,7 +54,8 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<bool>("numero");
         QTest::addColumn<double>("valore");
-        const QLocale it(QLocale::Italian, QLocale::Italy), en(QLocale::English, QLocale::UnitedStates), C = QLocale::c();
+        const QLocale it(QLocale::Italian, QLocale::Italy), en(QLocale::English, QLocale::UnitedStates),
+            C = QLocale::c();
         QTest::addRow("it comma") << it << "2,5" << true << 2.5;
         QTest::addRow("it point") << it << "2.5" << false << 0.0;
         QTest::addRow("en point") << en << "2.5" << true << 2.5;
@@ -71,7 +72,6 @@ private slots:
         QTEST(Numeri::IsNumeric(testo), "numero");
         QTEST(Numeri::CDbl(testo), "valore");
     }
-
 };
 
 QTEST_MAIN(TestSuperficie)

@@ -28,8 +28,8 @@ constexpr double IncrMinimo = 0.53; // the factor must be above this to go on
 
 Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size(), Apertura::Massimizzata)
 {
-    Label1 = Crea<QLabel>(QStringLiteral("Per calibrare l' impostazione corretta della risoluzione dello SCHERMO"), this,
-                          Twips(360, 240, 9135, 495));
+    Label1 = Crea<QLabel>(QStringLiteral("Per calibrare l' impostazione corretta della risoluzione dello SCHERMO"),
+                          this, Twips(360, 240, 9135, 495));
     Intestazione(Label1, Peso::Normale);
     setAccessibleDescription(QStringLiteral("Taratura dello schermo"));
 

@@ -39,8 +39,9 @@ Form3::Form3() : Schermo(QStringLiteral("Form3"), Twips(0, 0, 10605, 7245).size(
     Label5 = Crea<QLabel>(QStringLiteral(" Asse Maggiore"), Frame2, Twips(240, 480, 1215, 255));
 
     Frame3 = Crea<QGroupBox>(QString(), this, Twips(6960, 1320, 3135, 1455));
-    Label6 = Crea<QLabel>(QStringLiteral("  Rapporto tra gli angoli Parametrici:          alfa/alfa=d            (provare con 3-4-5)"),
-                       Frame3, Twips(120, 360, 1575, 975));
+    Label6 = Crea<QLabel>(
+        QStringLiteral("  Rapporto tra gli angoli Parametrici:          alfa/alfa=d            (provare con 3-4-5)"),
+        Frame3, Twips(120, 360, 1575, 975));
     Label6->setWordWrap(true);
     Text5 = Crea<QLineEdit>(QStringLiteral("2"), Frame3, Twips(2280, 480, 615, 495));
 
@@ -96,11 +97,26 @@ void Form3::Command1_Click()
     End();
 }
 
-bool Form3::LeggiText1() { return LeggiCasella(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
-bool Form3::LeggiText2() { return LeggiCasella(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
-bool Form3::LeggiText3() { return LeggiCasella(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
-bool Form3::LeggiText4() { return LeggiCasella(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
-bool Form3::LeggiText5() { return LeggiCasella(Text5, VALe, QStringLiteral("Rapporto non è un numero")); }
+bool Form3::LeggiText1()
+{
+    return LeggiCasella(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero"));
+}
+bool Form3::LeggiText2()
+{
+    return LeggiCasella(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero"));
+}
+bool Form3::LeggiText3()
+{
+    return LeggiCasella(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero"));
+}
+bool Form3::LeggiText4()
+{
+    return LeggiCasella(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero"));
+}
+bool Form3::LeggiText5()
+{
+    return LeggiCasella(Text5, VALe, QStringLiteral("Rapporto non è un numero"));
+}
 
 bool Form3::LeggiCasella(QLineEdit *casella, Costante &valore, const QString &messaggio)
 {

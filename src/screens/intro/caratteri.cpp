@@ -9,10 +9,8 @@
 namespace {
 
 const char *const FileCaratteri[] = {
-    ":/caratteri/LiberationMono-Regular.ttf",
-    ":/caratteri/LiberationSerif-Regular.ttf",
-    ":/caratteri/LiberationSerif-Italic.ttf",
-    ":/caratteri/LiberationSans-Regular.ttf",
+    ":/caratteri/LiberationMono-Regular.ttf", ":/caratteri/LiberationSerif-Regular.ttf",
+    ":/caratteri/LiberationSerif-Italic.ttf", ":/caratteri/LiberationSans-Regular.ttf",
     ":/caratteri/LiberationSans-Bold.ttf",
 };
 

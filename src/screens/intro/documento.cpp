@@ -14,14 +14,32 @@ constexpr qreal DopoLaVirgola = 0.17 * Em;
 constexpr qreal PrimaDellaQuadra = 0.1 * Em;
 
 // Variables and Greek letters are italic; digits, signs and words upright.
-Pezzo variabile(const QString &testo) { return Testo(testo, CarattereFormule(12, Forma::Corsiva)); }
-Pezzo diritto(const QString &testo) { return Testo(testo, CarattereFormule(12, Forma::Diritta)); }
-Pezzo indice(const QString &testo) { return Testo(testo, CarattereFormule(7, Forma::Diritta)); }
+Pezzo variabile(const QString &testo)
+{
+    return Testo(testo, CarattereFormule(12, Forma::Corsiva));
+}
+Pezzo diritto(const QString &testo)
+{
+    return Testo(testo, CarattereFormule(12, Forma::Diritta));
+}
+Pezzo indice(const QString &testo)
+{
+    return Testo(testo, CarattereFormule(7, Forma::Diritta));
+}
 
 // A sign or a function's name, upright, with room either side.
-Pezzo segno(const QString &segno) { return Riga({Spazio(AttornoAlSegno), diritto(segno), Spazio(AttornoAlSegno)}); }
-Pezzo quadrato(Pezzo base) { return Indici(std::move(base), nullptr, indice(QStringLiteral("2"))); }
-Pezzo alfa(const QString &n) { return Indici(variabile(QStringLiteral("α")), indice(n), nullptr); }
+Pezzo segno(const QString &segno)
+{
+    return Riga({Spazio(AttornoAlSegno), diritto(segno), Spazio(AttornoAlSegno)});
+}
+Pezzo quadrato(Pezzo base)
+{
+    return Indici(std::move(base), nullptr, indice(QStringLiteral("2")));
+}
+Pezzo alfa(const QString &n)
+{
+    return Indici(variabile(QStringLiteral("α")), indice(n), nullptr);
+}
 
 // The segment OA, or OA₁, OA₂, with its bar.
 Pezzo oa(const QString &n = {})
@@ -42,7 +60,8 @@ Pezzo formula1()
                                   effeDiAlfa(QStringLiteral("2"))});
     return Riga({variabile(QStringLiteral("f")), diritto(QStringLiteral("(")), variabile(QStringLiteral("x")),
                  diritto(QStringLiteral(",")), variabile(QStringLiteral("y")), diritto(QStringLiteral(")")),
-                 segno(QStringLiteral("=")), variabile(QStringLiteral("f")), Spazio(PrimaDellaQuadra), Quadre(argomenti)});
+                 segno(QStringLiteral("=")), variabile(QStringLiteral("f")), Spazio(PrimaDellaQuadra),
+                 Quadre(argomenti)});
 }
 
 // The two components of OA, then OA² as the sum of their squares.
@@ -70,7 +89,8 @@ Pezzo formula3()
                      termine(QStringLiteral("q"), QStringLiteral("cos")), segno(QStringLiteral("+")),
                      termine(QStringLiteral("m"), QStringLiteral("sin"))});
     };
-    return Graffa({ellisse(QStringLiteral("1"), QStringLiteral("A")), ellisse(QStringLiteral("2"), QStringLiteral("B"))});
+    return Graffa(
+        {ellisse(QStringLiteral("1"), QStringLiteral("A")), ellisse(QStringLiteral("2"), QStringLiteral("B"))});
 }
 
 // α₂ / α₁ = d

@@ -259,19 +259,14 @@ public:
     void disegna(QPainter &pittore, QPointF origine) const override
     {
         const qreal barra = origine.y() - Asse();
-        const auto centrato = [&](const Pezzo &pezzo) {
-            return origine.x() + (m_larghezza - pezzo->larghezza()) / 2;
-        };
-        m_numeratore->disegna(pittore, QPointF(centrato(m_numeratore),
-                                               barra - Spessore / 2 - Stacco - m_numeratore->giu()));
-        m_denominatore->disegna(pittore, QPointF(centrato(m_denominatore),
-                                                 barra + Spessore / 2 + Stacco + m_denominatore->su()));
+        const auto centrato = [&](const Pezzo &pezzo) { return origine.x() + (m_larghezza - pezzo->larghezza()) / 2; };
+        m_numeratore->disegna(pittore,
+                              QPointF(centrato(m_numeratore), barra - Spessore / 2 - Stacco - m_numeratore->giu()));
+        m_denominatore->disegna(
+            pittore, QPointF(centrato(m_denominatore), barra + Spessore / 2 + Stacco + m_denominatore->su()));
         disegnaBarra(pittore, origine.x() + Margine / 2, barra - Spessore / 2, m_larghezza - Margine);
     }
-    QString testo() const override
-    {
-        return m_numeratore->testo() + QLatin1Char('/') + m_denominatore->testo();
-    }
+    QString testo() const override { return m_numeratore->testo() + QLatin1Char('/') + m_denominatore->testo(); }
 
 private:
     static constexpr qreal Margine = 0.1 * Em;
@@ -330,19 +325,37 @@ qreal Asse()
     return asse;
 }
 
-Pezzo Testo(const QString &testo, const QFont &carattere) { return std::make_shared<Testo_>(testo, carattere); }
-Pezzo Spazio(qreal larghezza) { return std::make_shared<Spazio_>(larghezza); }
-Pezzo Riga(QList<Pezzo> pezzi) { return std::make_shared<Riga_>(std::move(pezzi)); }
+Pezzo Testo(const QString &testo, const QFont &carattere)
+{
+    return std::make_shared<Testo_>(testo, carattere);
+}
+Pezzo Spazio(qreal larghezza)
+{
+    return std::make_shared<Spazio_>(larghezza);
+}
+Pezzo Riga(QList<Pezzo> pezzi)
+{
+    return std::make_shared<Riga_>(std::move(pezzi));
+}
 Pezzo Indici(Pezzo base, Pezzo pedice, Pezzo apice)
 {
     return std::make_shared<Indici_>(std::move(base), std::move(pedice), std::move(apice));
 }
-Pezzo Barra(Pezzo contenuto) { return std::make_shared<Barra_>(std::move(contenuto)); }
-Pezzo Graffa(QList<Pezzo> righe) { return std::make_shared<Graffa_>(std::move(righe)); }
+Pezzo Barra(Pezzo contenuto)
+{
+    return std::make_shared<Barra_>(std::move(contenuto));
+}
+Pezzo Graffa(QList<Pezzo> righe)
+{
+    return std::make_shared<Graffa_>(std::move(righe));
+}
 Pezzo Frazione(Pezzo numeratore, Pezzo denominatore)
 {
     return std::make_shared<Frazione_>(std::move(numeratore), std::move(denominatore));
 }
-Pezzo Quadre(Pezzo contenuto) { return std::make_shared<Quadre_>(std::move(contenuto)); }
+Pezzo Quadre(Pezzo contenuto)
+{
+    return std::make_shared<Quadre_>(std::move(contenuto));
+}
 
 } // namespace formule

@@ -18,8 +18,8 @@ namespace {
 
 // Milliseconds a degree takes, slowest first: a whole turn in 36, 18, 9 or 4.5 seconds.
 constexpr std::array<int, 4> Velocita = {100, 50, 25, 12};
-constexpr int Scia = 24;          // degrees of trail behind the point
-constexpr int Margine = 28;       // pixels round the construction: arrowheads, letters
+constexpr int Scia = 24;           // degrees of trail behind the point
+constexpr int Margine = 28;        // pixels round the construction: arrowheads, letters
 const QColor ColoreA(200, 30, 30); // the part from ellipse A
 const QColor ColoreB(20, 90, 210); // the part from ellipse B
 
@@ -148,13 +148,16 @@ QString Animazione::descrizione() const
 {
     const CostantiCurva &c = *m_tracciato.curva;
     const Scostamento punto = PuntoCurva(std::int16_t(m_Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
-    return QStringLiteral("Alfa %1 gradi: x %2; y %3").arg(m_Alfa).arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
+    return QStringLiteral("Alfa %1 gradi: x %2; y %3")
+        .arg(m_Alfa)
+        .arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
 }
 
 QRect Animazione::riquadro() const
 {
-    const QSize dimensione(QFontMetrics(carattere(14, true)).horizontalAdvance(QStringLiteral("Alfa 360°   x -8888,8   y -8888,8")) + 24,
-                           QFontMetrics(carattere(14, true)).lineSpacing() + QFontMetrics(carattere(9, false)).lineSpacing() * 2 + 20);
+    const QSize dimensione(
+        QFontMetrics(carattere(14, true)).horizontalAdvance(QStringLiteral("Alfa 360°   x -8888,8   y -8888,8")) + 24,
+        QFontMetrics(carattere(14, true)).lineSpacing() + QFontMetrics(carattere(9, false)).lineSpacing() * 2 + 20);
     return QRect(QPoint(int(m_tracciato.area.width()) - dimensione.width() - 16, 16), dimensione);
 }
 

@@ -26,9 +26,9 @@ public:
     bool attiva() const { return m_attiva; }
     int Alfa() const { return m_Alfa; }
 
-    void pausa(); // pauses a running animation, or runs a paused one on (from 0 after 360)
+    void pausa();          // pauses a running animation, or runs a paused one on (from 0 after 360)
     void passo(int gradi); // pauses, and moves this many degrees within 0 to 360
-    void avanza(); // one degree on, as the clock does; at 360 it stops there, paused
+    void avanza();         // one degree on, as the clock does; at 360 it stops there, paused
     void piuVeloce();
     void piuLento();
 

@@ -21,6 +21,7 @@ void Figura::aggiungi(const Tracciato &tracciato)
 
 const Tracciato *Figura::ultimaCurva() const
 {
-    const auto ultimo = std::find_if(m_tracciati.rbegin(), m_tracciati.rend(), [](const Tracciato &t) { return t.curva.has_value(); });
+    const auto ultimo =
+        std::find_if(m_tracciati.rbegin(), m_tracciati.rend(), [](const Tracciato &t) { return t.curva.has_value(); });
     return ultimo == m_tracciati.rend() ? nullptr : &*ultimo;
 }

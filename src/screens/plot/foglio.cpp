@@ -26,8 +26,9 @@ QList<Voce> vociDelTitolo(const Figura &figura)
     for (const Tracciato &t : figura.tracciati())
         if (const auto &c = t.curva) {
             const auto n = [](double v) { return Numeri::Testo(v); };
-            voci.append({QStringLiteral("A %1 e %2, B %3 e %4, d %5").arg(n(c->Va), n(c->Vb), n(c->Vc), n(c->Vd), n(c->Ve)),
-                         QBColor(c->colore)});
+            voci.append(
+                {QStringLiteral("A %1 e %2, B %3 e %4, d %5").arg(n(c->Va), n(c->Vb), n(c->Vc), n(c->Vd), n(c->Ve)),
+                 QBColor(c->colore)});
         }
     return voci;
 }
@@ -106,7 +107,8 @@ void DisegnaFoglio(QPainter &pittore, QRectF pagina, const Figura &figura, bool 
             const Scostamento punto = PuntoCurva(Alfa, t.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
             if (DentroGliAssi(punto, t.CX, t.CY))
                 pittore.fillRect(QRectF(in(float(t.CX + punto.X), float(t.CY + punto.Y)) - QPointF(lato, lato) / 2,
-                                        QSizeF(lato, lato)), colore);
+                                        QSizeF(lato, lato)),
+                                 colore);
         }
     }
     pittore.restore();
@@ -128,7 +130,8 @@ QByteArray FiguraInPdf(const Figura &figura, bool titolo)
     pdf.setTitle(QStringLiteral("Ordelio"));
     ImpostaPagina(pdf);
     QPainter pittore(&pdf);
-    DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), figura, titolo);
+    DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), figura,
+                  titolo);
     pittore.end();
     return dati;
 }

@@ -45,14 +45,17 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
     connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
 
     m_menu = new QMenu(this);
-    m_menu->addAction(Azione(QStringLiteral("Copia la figura"), QKeySequence(Qt::CTRL | Qt::Key_C), &Form4::CopiaLaFigura));
-    m_menu->addAction(Azione(QStringLiteral("Salva la figura…"), QKeySequence(Qt::CTRL | Qt::Key_S), &Form4::SalvaLaFigura));
+    m_menu->addAction(
+        Azione(QStringLiteral("Copia la figura"), QKeySequence(Qt::CTRL | Qt::Key_C), &Form4::CopiaLaFigura));
+    m_menu->addAction(
+        Azione(QStringLiteral("Salva la figura…"), QKeySequence(Qt::CTRL | Qt::Key_S), &Form4::SalvaLaFigura));
     m_menu->addAction(Azione(QStringLiteral("Stampa…"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form4::Stampa));
     m_titolo = m_menu->addAction(QStringLiteral("Titolo con le costanti, su stampa e PDF"));
     m_titolo->setCheckable(true);
     m_titolo->setChecked(true);
     m_menu->addSeparator();
-    m_menu->addAction(Azione(QStringLiteral("Mostra come nasce la curva"), QKeySequence(Qt::Key_F5), &Form4::MostraComeNasce));
+    m_menu->addAction(
+        Azione(QStringLiteral("Mostra come nasce la curva"), QKeySequence(Qt::Key_F5), &Form4::MostraComeNasce));
     TastiDellAnimazione();
 }
 
@@ -138,8 +141,8 @@ void Form4::DescriviCurve(int dentro)
     const QString curve = m_curve == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(m_curve);
     const auto n = [](const Costante &v) { return Numeri::Testo(std::get<double>(v)); };
     Descrivi(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti visibili su 361")
-                       .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
-                       .arg(dentro));
+                 .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
+                 .arg(dentro));
 }
 
 void Form4::Command1_Click()
@@ -207,8 +210,9 @@ void Form4::CopiaLaFigura()
 
 void Form4::SalvaLaFigura()
 {
-    const QString nome = NomeDaSalvare(this, QStringLiteral("Salva la figura"), QStringLiteral("figura.png"),
-                                       QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), QStringLiteral("png"));
+    const QString nome =
+        NomeDaSalvare(this, QStringLiteral("Salva la figura"), QStringLiteral("figura.png"),
+                      QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), QStringLiteral("png"));
     if (!nome.isEmpty())
         SalvaLaFiguraIn(nome);
 }
@@ -219,7 +223,8 @@ bool Form4::SalvaLaFiguraIn(const QString &nome)
     const bool pdf = nome.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     if (ScriviFile(nome, pdf ? FiguraInPdf(m_figura, m_titolo->isChecked()) : Png(ImmagineDelDisegno(disegno()))))
         return true;
-    MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1").arg(QDir::toNativeSeparators(nome)), this);
+    MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1").arg(QDir::toNativeSeparators(nome)),
+           this);
     return false;
 }
 

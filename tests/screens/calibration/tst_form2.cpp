@@ -10,11 +10,15 @@ namespace {
 QPoint pixel(const Form2 &f, double gradi)
 {
     const double t = gradi * M_PI / 180, R = Form2::R;
-    return QPoint(int((f.CX + R * std::cos(t)) * f.width() / f.ScaleWidth()), int((f.CY + R * std::sin(t)) * f.height() / f.ScaleHeight()));
+    return QPoint(int((f.CX + R * std::cos(t)) * f.width() / f.ScaleWidth()),
+                  int((f.CY + R * std::sin(t)) * f.height() / f.ScaleHeight()));
 }
 
 // Whether the ring's colour lies at, or beside, a pixel.
-bool anello(const Form2 &f, QPoint p) { return conta(f.disegno().immagine(), QBColor(4), QRect(p - QPoint(1, 1), QSize(3, 3))) > 0; }
+bool anello(const Form2 &f, QPoint p)
+{
+    return conta(f.disegno().immagine(), QBColor(4), QRect(p - QPoint(1, 1), QSize(3, 3))) > 0;
+}
 
 } // namespace
 

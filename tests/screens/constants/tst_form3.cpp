@@ -5,7 +5,10 @@ namespace {
 
 const QColor Bianco(255, 255, 255), Rosso(255, 0, 0);
 
-QColor sfondo(const QLineEdit *casella) { return casella->palette().color(QPalette::Base); }
+QColor sfondo(const QLineEdit *casella)
+{
+    return casella->palette().color(QPalette::Base);
+}
 
 Form3 &mostraForm3()
 {
@@ -68,7 +71,6 @@ private slots:
         QVERIFY(mostra(f));
         QCOMPARE(sfondo(caselle[cattiva]), Bianco);
     }
-
 };
 
 QTEST_MAIN(TestForm3)

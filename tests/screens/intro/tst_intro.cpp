@@ -50,8 +50,10 @@ private slots:
         QFETCH(int, alto);
         QFETCH(int, basso);
         const auto righe = righeInchiostrate(600, 7100);
-        QVERIFY2(std::any_of(righe.begin(), righe.end(), [&](auto r) { return std::abs(r.first - alto) <= 45 && std::abs(r.second - basso) <= 45; }),
-                 qPrintable(QDebug::toString(righe)));
+        QVERIFY2(
+            std::any_of(righe.begin(), righe.end(),
+                        [&](auto r) { return std::abs(r.first - alto) <= 45 && std::abs(r.second - basso) <= 45; }),
+            qPrintable(QDebug::toString(righe)));
         QVERIFY(righeInchiostrate(30, 585).isEmpty()); // the left margin
         // Only line 3, 55 characters long, reaches past 7100 twips.
         const auto destra = righeInchiostrate(7100, 9495);
@@ -69,7 +71,6 @@ private slots:
         QVERIFY(!nelleRighe(righeInchiostrate(600, 1300)));
         QVERIFY(nelleRighe(righeInchiostrate(1320, 1360)));
     }
-
 };
 
 QTEST_MAIN(TestIntro)

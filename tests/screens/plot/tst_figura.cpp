@@ -75,7 +75,8 @@ private slots:
         f.grab(); // painted with the overlay
         QCOMPARE(f.disegno().immagine(), prima);
         QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
-        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("figura")))->text(QAccessible::Name),
+        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("figura")))
+                         ->text(QAccessible::Name),
                      QStringLiteral("Alfa 90 gradi: x 15,0; y -10,0"));
         f.Command1_Click(); // "RIPRENDI" ends it
         QVERIFY(!f.animazione().attiva());
@@ -100,7 +101,9 @@ private slots:
         QCOMPARE(conta(QGuiApplication::clipboard()->image(), QBColor(1)), conta(f.disegno().immagine(), QBColor(1)));
         Messaggi messaggi;
         QVERIFY(!f.SalvaLaFiguraIn(QStringLiteral("/non/esiste/figura.pdf")));
-        QCOMPARE(messaggi.testi, QStringList(QStringLiteral("Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf")));
+        QCOMPARE(messaggi.testi,
+                 QStringList(QStringLiteral(
+                     "Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf")));
         QCOMPARE(f.figura().tracciati().size(), 1u);
     }
 
@@ -110,8 +113,8 @@ private slots:
         QStringList nomi;
         for (int i = 0; i < menu->childCount(); ++i)
             nomi << menu->child(i)->text(QAccessible::Name);
-        QCOMPARE(nomi, QStringList({"Copia la figura", "Salva la figura…", "Stampa…", "Titolo con le costanti, su stampa e PDF",
-                                    "", "Mostra come nasce la curva"}));
+        QCOMPARE(nomi, QStringList({"Copia la figura", "Salva la figura…", "Stampa…",
+                                    "Titolo con le costanti, su stampa e PDF", "", "Mostra come nasce la curva"}));
     }
 
     void lElencoDelleCurve()

@@ -14,7 +14,8 @@ const QList<Costante> Tipiche = {20.0, 15.0, 10.0, 5.0, 2.0};
 void imposta(const QList<Costante> &v, double Incr = 0.51)
 {
     app::Form2().Incr = Incr;
-    std::tie(app::Form3().VALa, app::Form3().VALb, app::Form3().VALc, app::Form3().VALd, app::Form3().VALe) = std::tie(v[0], v[1], v[2], v[3], v[4]);
+    std::tie(app::Form3().VALa, app::Form3().VALb, app::Form3().VALc, app::Form3().VALd, app::Form3().VALe) =
+        std::tie(v[0], v[1], v[2], v[3], v[4]);
 }
 
 // A plot area of 1000 by 510 pixels: at 0.51 one user unit is 5 pixels across and down.
