@@ -6,28 +6,11 @@
 // Exits 1 if a figure the report needs is missing.
 
 #include "confronto.h"
-
-#include "app/schermi.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-
-#include <cstdlib>
+#include "esegui.h"
 
 int main(int argc, char *argv[])
 {
-    // The screen the figures are taken on, for this process and the helpers it starts.
-    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" ORDELIO_SCHERMO_BENCH, 1);
-    // The offscreen platform's notes on what it cannot do would bury the figures.
-    setenv("QT_LOGGING_RULES", "default.warning=false;qt.qpa.*.warning=false", 1);
-    QApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     Confronto confronto;
-    benchmark::RunSpecifiedBenchmarks(&confronto);
-    benchmark::Shutdown();
-    app::ChiudiSchermi();
-    return confronto.completo() ? 0 : 1;
+    const int esito = EseguiBanco(argc, argv, confronto);
+    return esito == 0 && confronto.completo() ? 0 : 1;
 }

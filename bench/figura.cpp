@@ -4,6 +4,8 @@
 // figures: one frame of the animation against the 2 ms that 60 frames a second
 // allow, copying and saving the PNG against 50 ms, the PDF against 200 ms.
 
+#include "esegui.h"
+
 #include "app/schermi.h"
 #include "screens/calibration/form2.h"
 #include "screens/constants/form3.h"
@@ -170,15 +172,6 @@ private:
 
 int main(int argc, char *argv[])
 {
-    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" ORDELIO_SCHERMO_BENCH, 1);
-    setenv("QT_LOGGING_RULES", "default.warning=false;qt.qpa.*.warning=false", 1);
-    QApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     Obiettivi obiettivi;
-    benchmark::RunSpecifiedBenchmarks(&obiettivi);
-    benchmark::Shutdown();
-    app::ChiudiSchermi();
-    return 0;
+    return EseguiBanco(argc, argv, obiettivi);
 }
