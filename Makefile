@@ -87,7 +87,7 @@ windows:
 
 # The whole-program road under Wine, in Italian and in English, and the DLLs it imports.
 test-windows: windows
-	tests/program/windows.sh build-windows/ordelio.exe
+	bash tests/program/windows.sh build-windows/ordelio.exe
 
 # PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:
