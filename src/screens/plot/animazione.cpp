@@ -46,7 +46,7 @@ void freccia(QPainter &pittore, QPointF da, QPointF a, QColor colore)
     pittore.drawPolygon(QPolygonF({a, ala1.p2(), ala2.p2()}));
 }
 
-QString readout(int Alfa, Scostamento punto)
+QString Lettura(int Alfa, Scostamento punto)
 {
     return QStringLiteral("Alfa %1°   x %2   y %3").arg(Alfa).arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
 }
@@ -220,7 +220,7 @@ void Animazione::disegna(QPainter &pittore) const
     pittore.setPen(Qt::black);
     pittore.setFont(carattere(14, true));
     const int riga = QFontMetrics(carattere(14, true)).lineSpacing();
-    pittore.drawText(r.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, readout(m_Alfa, s));
+    pittore.drawText(r.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, Lettura(m_Alfa, s));
     pittore.setFont(carattere(9, false));
     pittore.drawText(r.adjusted(12, 12 + riga, -12, -8), Qt::AlignLeft | Qt::AlignTop,
                      (m_inPausa ? QStringLiteral("In pausa. Frecce: un grado; spazio: riprende\n")
