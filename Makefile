@@ -85,9 +85,13 @@ windows:
 	qt=$$(scripts/windows/qt.sh) && cmake --preset windows -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake
 	cmake --build --preset windows
 
-# The whole-program road under Wine, in Italian and in English, and the DLLs it imports.
+# The whole-program road under Wine, in Italian and in English, the DLLs it imports, and
+# its dots beside the Linux build's.
 test-windows: windows
-	bash tests/program/windows.sh build-windows/ordelio.exe
+	cmake --preset default >/dev/null
+	cmake --build --preset default --target punti
+	cmake --build --preset windows --target punti
+	bash tests/program/windows.sh build-windows/ordelio.exe build/punti build-windows/punti.exe
 
 # PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:

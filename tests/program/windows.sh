@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program: it imports only DLLs that every Windows 10 and 11 has; then the
 # whole-program road under Wine and openbox, in Italian and in English, where the
-# decimal separator is the point.
-# Usage: windows.sh ORDELIO.EXE
+# decimal separator is the point. The dots of many curves, printed by PUNTI and
+# PUNTI.EXE, must be the same to the bit: sin and cos are MinGW's own code on Windows.
+# Usage: windows.sh ORDELIO.EXE PUNTI PUNTI.EXE
 set -u
 exe=$(readlink -f "$1")
 di_windows='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|dwmapi|uxtheme|version|shlwapi|netapi32|userenv|wtsapi32|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|opengl32|setupapi|authz|crypt32|secur32|msvcrt|shcore|mpr|dxva2|cfgmgr32|api-ms-win-[a-z0-9-]+)\.dll$|^winspool\.drv$'
@@ -23,6 +24,8 @@ regione() {
     wineserver -w
 }
 esito=0
+punti=$(diff <("$2") <(wine "$3" | tr -d '\r') | head -n 4)
+[ -z "$punti" ] && echo "dots: the same as on Linux" || { echo "FAIL: the Windows dots differ from Linux's: $punti"; esito=1; }
 regione it-IT 00000410 , . && LINGUA=it bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 regione en-US 00000409 . , && LINGUA=en bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 exit $esito
