@@ -38,6 +38,7 @@ void Attivazione::mostra()
         m_schermo->hide();
     if (m_schermo->isHidden()) {
         m_attendeDimensione = m_apertura == Apertura::Massimizzata && !m_schermo->isMaximized();
+        m_richiestaRipetuta = false;
         if (m_attendeDimensione)
             m_attesaDimensione.start();
         m_apertura == Apertura::Massimizzata ? m_schermo->showMaximized() : m_schermo->show();
@@ -63,6 +64,15 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
     case QEvent::Resize:
         if (m_attendeDimensione && m_schermo->size() != m_areaProgettata)
             dimensioneRicevuta();
+        break;
+    case QEvent::WindowStateChange:
+        // mutter 48 through XWayland maps a window asked for maximized, then drops the
+        // state; asked again once the window is mapped, it maximizes it.
+        if (m_attendeDimensione && !m_richiestaRipetuta && !m_schermo->isMaximized()) {
+            m_richiestaRipetuta = true;
+            QTimer::singleShot(0, this,
+                               [this] { m_schermo->setWindowState(m_schermo->windowState() | Qt::WindowMaximized); });
+        }
         break;
     case QEvent::Close:
         if (s_attivo == m_schermo)

@@ -38,8 +38,9 @@ private:
     Apertura m_apertura;
     std::function<void()> m_Form_Activate;
     bool m_attendeDimensione = false;
-    bool m_sospesa = false;    // activated while waiting for the maximized size
-    QTimer m_attesaDimensione; // gives up waiting, should the size never come
+    bool m_sospesa = false;           // activated while waiting for the maximized size
+    bool m_richiestaRipetuta = false; // maximized asked for again, as the desktop dropped it
+    QTimer m_attesaDimensione;        // gives up waiting, should the size never come
 };
 
 // A Wayland desktop, whether the program runs on it natively or through XWayland;
