@@ -77,9 +77,10 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
        if [[ $desktop == *xwayland ]]; then
            [ -n "$x" ] || errore "the compositor made no X display"
            ambiente+=(DISPLAY=":${x#X}")
-           # mutter's XWayland asks for the key that mutter gives its session's programs
-           chiave=$(find "$lavoro" -maxdepth 1 -name '.mutter-Xwaylandauth.*' | head -n1)
-           [ -z "$chiave" ] || ambiente+=(XAUTHORITY="$chiave")
+           # mutter's XWayland asks for the key that mutter gives its session's programs.
+           # The road does not give it, so there the program takes Wayland: mutter 48 drops
+           # the maximized state of X11 windows, and the screens' second request for it
+           # does not always hold (docs/wayland.md).
        fi
        xdotool mousemove 512 700 ;; # the nested desktop's window takes the keys
     esac
@@ -101,7 +102,7 @@ avvia_ordelio() {
     # any window of that name: mutter's frame on X11 bears it too
     x11 && ! xdotool search --name '^Form1$' getwindowgeometry %@ | grep -q 'Geometry: 778x571' && errore "Form1 is not 778x571"
     # with XWayland there, the program takes it, as X11 programs do in a Wayland session
-    [[ $desktop == *xwayland ]] && ! entro env "${ambiente[@]}" xdotool search --name '^Form1$' >/dev/null &&
+    [[ $desktop == *xwayland && $desktop != mutter* ]] && ! entro env "${ambiente[@]}" xdotool search --name '^Form1$' >/dev/null &&
         errore "the program did not open its window on XWayland"
 }
 avanti_dalla_pagina() { # Form2 maximized, its first ring as wide as half the screen
