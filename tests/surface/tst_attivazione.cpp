@@ -54,6 +54,7 @@ private slots:
         Contatore a(Schermo::Apertura::Massimizzata);
         QVERIFY(mostra(a, [&] { return a.attivazioni == 1; }));
         QVERIFY(a.isMaximized());
+        QVERIFY(a.area != QSize(300, 200)); // not at its designed size
         QCOMPARE(a.area, a.size());
     }
 };
