@@ -80,9 +80,14 @@ test-fresh:
 # build-windows/ordelio.exe, one self-contained Windows program, and the release zip
 # beside it. Qt for Windows is cross-built from Debian's source the first time (about
 # half an hour) and kept in /var/cache/ordelio-qt-windows.
+# CMake reads a toolchain only when it first configures, so a build made against another
+# Qt starts afresh; Qt's toolchain loads the MinGW one of this checkout, wherever Qt was built.
 windows:
 	$(call installa,$(WINDOWS_PACKAGES))
-	qt=$$(scripts/windows/qt.sh) && cmake --preset windows -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake
+	qt=$$(bash scripts/windows/qt.sh) && toolchain=$$qt/lib/cmake/Qt6/qt.toolchain.cmake && \
+	fresco=$$(grep -qsxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$$toolchain" build-windows/CMakeCache.txt || echo --fresh) && \
+	cmake --preset windows $$fresco -DCMAKE_TOOLCHAIN_FILE=$$toolchain \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/scripts/windows/mingw.cmake
 	cmake --build --preset windows
 
 # The whole-program road under Wine, in Italian and in English, the DLLs it imports, and

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Qt for Windows, cross-built once from Debian's own qt6-base source of the same
 # version as this machine's Qt tools: static, release, only what the program uses.
-# The result is kept in ORDELIO_QT_WINDOWS_CACHE under a folder named by the Qt version
-# and the build's settings, and built again only when one of them changes.
+# The result is kept in ORDELIO_QT_WINDOWS_CACHE under a folder named by the full Debian
+# version of the source and a hash of the settings, the toolchain file and the compiler's
+# version, and built again only when one of them changes.
 # Prints the folder of the installed Qt.
 set -euo pipefail
 qui=$(cd "$(dirname "$0")" && pwd)
@@ -24,8 +25,10 @@ impostazioni=(
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
     -DFEATURE_opengl=ON -DFEATURE_printsupport=ON
 )
-impronta=$(printf '%s\n' "${impostazioni[@]}" | cat - "$qui/mingw.cmake" | sha256sum | cut -c1-12)
-prefisso=$cache/qt-${versione%%+*}-$impronta
+compilatore=$(x86_64-w64-mingw32-g++-posix --version)
+compilatore=${compilatore%%$'\n'*}
+impronta=$({ printf '%s\n' "${impostazioni[@]}" "$compilatore"; cat "$qui/mingw.cmake"; } | sha256sum | cut -c1-12)
+prefisso=$cache/qt-$(printf '%s' "$versione" | tr -c 'A-Za-z0-9.+-' '_')-$impronta
 
 if [ -f "$prefisso/.pronto" ]; then
     echo "$prefisso"
