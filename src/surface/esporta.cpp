@@ -2,12 +2,15 @@
 #include "surface/esporta.h"
 
 #include "surface/disegno.h"
+#include "surface/messaggio.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -19,8 +22,11 @@ QImage ImmagineDelDisegno(const Disegno &disegno)
     QImage immagine(pixel, QImage::Format_RGB32);
     immagine.fill(Qt::white);
     if (!disegno.immagine().isNull()) {
+        // Pixel for pixel: the drawing's own ratio would shrink it by that much here.
+        QImage pixelDelDisegno = disegno.immagine();
+        pixelDelDisegno.setDevicePixelRatio(1);
         QPainter pittore(&immagine);
-        pittore.drawImage(QPoint(0, 0), disegno.immagine(), QRect(QPoint(0, 0), pixel));
+        pittore.drawImage(QPoint(0, 0), pixelDelDisegno, QRect(QPoint(0, 0), pixel));
     }
     immagine.setDevicePixelRatio(disegno.dpr());
     return immagine;
@@ -37,28 +43,61 @@ QDir CartellaDocumenti()
     return documenti.exists() ? documenti : QDir::home();
 }
 
-QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri,
-                      const QString &suffisso)
+namespace {
+
+// The suffix that a filter such as "Immagine PNG (*.png)" names.
+QString SuffissoDelFiltro(const QString &filtro)
 {
-    QFileDialog dialogo(sopra, titolo, CartellaDocumenti().filePath(proposta), filtri);
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setDefaultSuffix(suffisso);
-    // A name typed without a suffix takes the one of the type chosen in the dialog.
-    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&dialogo](const QString &filtro) {
-        const QRegularExpressionMatch tipo = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filtro);
-        if (tipo.hasMatch())
-            dialogo.setDefaultSuffix(tipo.captured(1));
-    });
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return QString();
-    return dialogo.selectedFiles().constFirst();
+    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filtro).captured(1);
 }
 
-bool ScriviFile(const QString &nome, const QByteArray &contenuto)
+} // namespace
+
+QString NomeConSuffisso(const QString &nome, const QString &filtri, const QString &scelto)
 {
+    const QString suffisso = QFileInfo(nome).suffix();
+    for (const QString &filtro : filtri.split(QStringLiteral(";;")))
+        if (!suffisso.isEmpty() && SuffissoDelFiltro(filtro).compare(suffisso, Qt::CaseInsensitive) == 0)
+            return nome;
+    return nome + '.' + SuffissoDelFiltro(scelto);
+}
+
+QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri)
+{
+    QFileDialog dialogo(sopra, titolo, CartellaDocumenti().filePath(proposta), filtri);
+#ifndef Q_OS_WIN
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(SuffissoDelFiltro(filtri));
+    // A name typed without a suffix takes the one of the type chosen in the dialog.
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                     [&dialogo](const QString &filtro) { dialogo.setDefaultSuffix(SuffissoDelFiltro(filtro)); });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    const QString scelto = dialogo.selectedFiles().constFirst();
+    const QString nome = NomeConSuffisso(scelto, filtri, dialogo.selectedNameFilter());
+    // The dialog asked before replacing the name it was given, not the one made here.
+    if (nome != scelto && QFileInfo::exists(nome)
+        && QMessageBox::question(sopra, TitoloApplicazione,
+                                 QStringLiteral("Il file %1 esiste già.\nVuoi sostituirlo?")
+                                     .arg(QDir::toNativeSeparators(nome)))
+               != QMessageBox::Yes)
+        return QString();
+    return nome;
+}
+
+bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perche)
+{
+    if (contenuto.isEmpty()) {
+        perche = QStringLiteral("La figura non è stata convertita nel formato del file.");
+        return false;
+    }
     QSaveFile file(nome);
-    return file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() && file.commit())
+        return true;
+    perche = file.errorString();
+    return false;
 }
 
 QByteArray Png(const QImage &immagine)
@@ -68,6 +107,8 @@ QByteArray Png(const QImage &immagine)
     buffer.open(QIODevice::WriteOnly);
     // A drawing has a handful of colours: one byte a pixel and the fastest deflate
     // make the file five times faster, the same pixels in a file a little larger.
-    immagine.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither).save(&buffer, "PNG", 80);
+    if (!immagine.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+             .save(&buffer, "PNG", 80))
+        return QByteArray();
     return dati;
 }

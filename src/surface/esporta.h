@@ -19,16 +19,21 @@ void CopiaImmagine(const QImage &immagine);
 // Where files the user makes go first: the documents folder, or home when there is none.
 QDir CartellaDocumenti();
 
-// Asks for the name of a file to write, with Qt's own dialog: it speaks the program's
-// Italian on every desktop, and the same dialog comes up under a bare window manager.
-// It opens on `proposta` in the documents folder. `filtri` as QFileDialog takes them; the name gets `suffisso` when it has none of the
-// filters' suffixes. Empty when the user gives up.
-QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri,
-                      const QString &suffisso);
+// Asks for the name of a file to write. On Windows it is the dialog every Windows user
+// knows; elsewhere Qt's own, which speaks the program's Italian on every desktop and
+// comes up the same under a bare window manager. It opens on `proposta` in the
+// documents folder; `filtri` as QFileDialog takes them, the first one's suffix by
+// default. Empty when the user gives up.
+QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri);
+
+// The name with a suffix that one of the filters names: any other gets the suffix of the
+// filter chosen, so that the file's type is the one its name says.
+QString NomeConSuffisso(const QString &nome, const QString &filtri, const QString &scelto);
 
 // Writes the whole file or nothing: a file already there stays as it was when the
-// write fails (no permission, disk full, a folder that is gone).
-bool ScriviFile(const QString &nome, const QByteArray &contenuto);
+// write fails (no permission, disk full, a folder that is gone). Nothing to write is a
+// failure too, as it means the figure could not be made. `perche` says why it failed.
+bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perche);
 
-// The image as PNG bytes.
+// The image as PNG bytes; none when it cannot be encoded.
 QByteArray Png(const QImage &immagine);

@@ -124,14 +124,16 @@ QByteArray FiguraInPdf(const Figura &figura, bool titolo)
 {
     QByteArray dati;
     QBuffer buffer(&dati);
-    buffer.open(QIODevice::WriteOnly);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Ordelio"));
     pdf.setTitle(QStringLiteral("Ordelio"));
     ImpostaPagina(pdf);
-    QPainter pittore(&pdf);
+    QPainter pittore;
+    if (!pittore.begin(&pdf))
+        return QByteArray();
     DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), figura,
                   titolo);
-    pittore.end();
-    return dati;
+    return pittore.end() ? dati : QByteArray();
 }

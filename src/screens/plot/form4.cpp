@@ -212,7 +212,7 @@ void Form4::SalvaLaFigura()
 {
     const QString nome =
         NomeDaSalvare(this, QStringLiteral("Salva la figura"), QStringLiteral("figura.png"),
-                      QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), QStringLiteral("png"));
+                      QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"));
     if (!nome.isEmpty())
         SalvaLaFiguraIn(nome);
 }
@@ -221,9 +221,12 @@ bool Form4::SalvaLaFiguraIn(const QString &nome)
 {
     // A PDF is drawn again from the curves' numbers; anything else is the picture at its pixels.
     const bool pdf = nome.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    if (ScriviFile(nome, pdf ? FiguraInPdf(m_figura, m_titolo->isChecked()) : Png(ImmagineDelDisegno(disegno()))))
+    QString perche;
+    if (ScriviFile(nome, pdf ? FiguraInPdf(m_figura, m_titolo->isChecked()) : Png(ImmagineDelDisegno(disegno())),
+                   perche))
         return true;
-    MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1").arg(QDir::toNativeSeparators(nome)),
+    MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1\n\n%2")
+               .arg(QDir::toNativeSeparators(nome), perche),
            this);
     return false;
 }
@@ -239,12 +242,15 @@ void Form4::Stampa()
     if (dialogo.exec() != QDialog::Accepted)
         return;
     QPainter pittore;
-    if (!pittore.begin(&stampante)) {
-        MsgBox(QStringLiteral("Non è stato possibile stampare la figura"), this);
-        return;
+    bool stampata = pittore.begin(&stampante);
+    if (stampata) {
+        const QSizeF pagina = stampante.pageLayout().paintRectPixels(stampante.resolution()).size();
+        DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pagina), m_figura, m_titolo->isChecked());
+        // The spooler, or the PDF file, may refuse the page only when it is handed over.
+        stampata = pittore.end() && stampante.printerState() != QPrinter::Error;
     }
-    const QSizeF pagina = stampante.pageLayout().paintRectPixels(stampante.resolution()).size();
-    DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pagina), m_figura, m_titolo->isChecked());
+    if (!stampata)
+        MsgBox(QStringLiteral("Non è stato possibile stampare la figura"), this);
 }
 
 void Form4::MostraComeNasce()

@@ -3,6 +3,8 @@
 // how its last curve is made.
 #include "aiuti.h"
 #include "screens/plot/foglio.h"
+#include "surface/esporta.h"
+#include "surface/pulsante.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -94,17 +96,78 @@ private slots:
         QCOMPARE(qRound(figura.width() * 510.0 / figura.height()), 1000);
     }
 
-    void laCopiaEIlSalvataggio()
+    // At any display scaling (this test runs again at 1.25, 1.5 and 2) the copy and the
+    // PNG are the drawing as the screen shows it, pixel for pixel, on the same white.
+    void laCopiaEIlPngComeLoSchermo()
     {
         Form4 &f = disegna({20, 15, 10, 5, 2});
+        for (Pulsante *pulsante : {f.Command1, f.Command2, f.Command3})
+            pulsante->hide();
+        QImage schermo = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb sfondo = f.palette().color(f.backgroundRole()).rgb(); // white on paper
+        for (int y = 0; y < schermo.height(); ++y)
+            for (int x = 0; x < schermo.width(); ++x)
+                if (schermo.pixel(x, y) == sfondo)
+                    schermo.setPixel(x, y, qRgb(255, 255, 255));
         f.CopiaLaFigura();
-        QCOMPARE(conta(QGuiApplication::clipboard()->image(), QBColor(1)), conta(f.disegno().immagine(), QBColor(1)));
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), schermo);
+        schermo.setDevicePixelRatio(1); // a file has pixels only
+        QCOMPARE(QImage::fromData(Png(ImmagineDelDisegno(f.disegno()))).convertToFormat(QImage::Format_RGB32),
+                 schermo);
+    }
+
+    // A write that fails, or has nothing to write, leaves the file that was there.
+    void ilFileCheCEraResta_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addRow("nulla da scrivere") << "figura.png" << QByteArray();
+        QTest::addRow("una cartella che non c'è") << "manca/figura.png" << QByteArray("PNG");
+    }
+    void ilFileCheCEraResta()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QByteArray, contenuto);
+        QTemporaryDir cartella;
+        QFile vecchio(cartella.filePath(QStringLiteral("figura.png")));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+        vecchio.close();
+        QString perche;
+        QVERIFY(!ScriviFile(cartella.filePath(nome), contenuto, perche));
+        QVERIFY(!perche.isEmpty());
+        QVERIFY(vecchio.open(QIODevice::ReadOnly));
+        QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
+    }
+
+    void ilSalvataggioNonRiuscitoSiDice()
+    {
+        Form4 &f = disegna({20, 15, 10, 5, 2});
         Messaggi messaggi;
         QVERIFY(!f.SalvaLaFiguraIn(QStringLiteral("/non/esiste/figura.pdf")));
-        QCOMPARE(messaggi.testi,
-                 QStringList(QStringLiteral(
-                     "Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf")));
+        QCOMPARE(messaggi.testi.size(), 1);
+        QVERIFY(messaggi.testi[0].startsWith(
+            QStringLiteral("Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf\n\n")));
+        QVERIFY(messaggi.testi[0].size() > 80); // and why
         QCOMPARE(f.figura().tracciati().size(), 1u);
+    }
+
+    // The type of the file is the one its name says.
+    void ilSuffisso_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("scelto");
+        QTest::addColumn<QString>("salvato");
+        QTest::addRow("png") << "figura.png" << "Immagine PNG (*.png)" << "figura.png";
+        QTest::addRow("PDF") << "figura.PDF" << "Immagine PNG (*.png)" << "figura.PDF";
+        QTest::addRow("jpg") << "figura.jpg" << "Immagine PNG (*.png)" << "figura.jpg.png";
+        QTest::addRow("jpg, pdf scelto") << "figura.jpg" << "Documento PDF (*.pdf)" << "figura.jpg.pdf";
+        QTest::addRow("nessuno") << "figura" << "Documento PDF (*.pdf)" << "figura.pdf";
+    }
+    void ilSuffisso()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, scelto);
+        QTEST(NomeConSuffisso(nome, QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), scelto), "salvato");
     }
 
     void ilMenuSiLegge()
