@@ -25,13 +25,13 @@ Form4 &disegna(const QList<double> &v)
     return app::Form4();
 }
 
-// The smallest rectangle holding every pixel that is not white.
-QRect disegnato(const QImage &immagine)
+// The smallest rectangle holding every pixel of this colour, or that is not white.
+QRect disegnato(const QImage &immagine, QColor colore = {})
 {
     QRect r;
     for (int y = 0; y < immagine.height(); ++y)
         for (int x = 0; x < immagine.width(); ++x)
-            if (immagine.pixel(x, y) != qRgb(255, 255, 255))
+            if (colore.isValid() ? immagine.pixelColor(x, y) == colore : immagine.pixel(x, y) != qRgb(255, 255, 255))
                 r |= QRect(x, y, 1, 1);
     return r;
 }
@@ -94,6 +94,19 @@ private slots:
         pittore.end();
         const QRect figura = disegnato(pagina); // the axes reach its edges
         QCOMPARE(qRound(figura.width() * 510.0 / figura.height()), 1000);
+    }
+
+    // On paper the dots are where the screen has them: on a page of the screen's size,
+    // on the same pixels.
+    void ilFoglioComeLoSchermo()
+    {
+        Form4 &f = disegna({30, 10, 20, 15, 1.5});
+        QImage pagina(f.disegno().area(), QImage::Format_RGB32);
+        pagina.fill(Qt::white);
+        QPainter pittore(&pagina);
+        DisegnaFoglio(pittore, pagina.rect(), f.figura(), false);
+        pittore.end();
+        QCOMPARE(disegnato(pagina, QBColor(1)), disegnato(ImmagineDelDisegno(f.disegno()), QBColor(1)));
     }
 
     // At any display scaling (this test runs again at 1.25, 1.5 and 2) the copy and the
