@@ -18,6 +18,13 @@ case ${LINGUA:-it} in
 it) locale=it_IT.UTF-8 sbagliato=period giusto=comma ;;
 en) locale=en_US.UTF-8 sbagliato=comma giusto=period ;;
 esac
+# SCALA=1.5: the display scaling of a laptop, on a larger screen; the Linux program takes
+# it from QT_SCALE_FACTOR, the Windows one from Wine's settings (windows.sh).
+SCALA=${SCALA:-1} schermo=1024x768
+if [ "$SCALA" != 1 ]; then
+    schermo=1920x1080
+    [[ $programma == *.exe ]] || export QT_SCALE_FACTOR=$SCALA
+fi
 fallito=0
 lavoro=$(mktemp -d)
 gruppi=()
@@ -48,7 +55,7 @@ attiva() { xdotool search --name "^$1\$" windowactivate --sync; } # as a click o
 
 avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's environment
     : >"$lavoro/display"
-    sfondo Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$lavoro/display" 2>/dev/null
+    sfondo Xvfb -displayfd 3 -screen 0 "$schermo"x24 -dpi 96 -nolisten tcp 3>"$lavoro/display" 2>/dev/null
     entro test -s "$lavoro/display"
     n=$(cat "$lavoro/display")
     export DISPLAY=:$n
@@ -100,7 +107,9 @@ avvia_ordelio() {
     env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" >"$lavoro/programma.log" 2>&1 & pid=$!
     entro almeno $PAGINA 200000 || errore "Form1 does not show its page"
     # any window of that name: mutter's frame on X11 bears it too
-    x11 && ! xdotool search --name '^Form1$' getwindowgeometry %@ | grep -q 'Geometry: 778x571' && errore "Form1 is not 778x571"
+    x11 && ! xdotool search --name '^Form1$' getwindowgeometry %@ | awk -v s="$SCALA" -F '[ x]+' '
+        /Geometry/ && ($3 - 778 * s) ^ 2 <= 1 && ($4 - 571 * s) ^ 2 <= 1 { trovata = 1 } END { exit !trovata }' &&
+        errore "Form1 is not 778x571 at ${SCALA}x"
     # with XWayland there, the program takes it, as X11 programs do in a Wayland session
     [[ $desktop == *xwayland && $desktop != mutter* ]] && ! entro env "${ambiente[@]}" xdotool search --name '^Form1$' >/dev/null &&
         errore "the program did not open its window on XWayland"
@@ -131,16 +140,24 @@ uguali() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = 0 ];
 # Alt with Debian testing's keymaps
 F5=71
 blu() { convert "$1" -format %c histogram:info:- | grep -q "$PRIMA_CURVA"; }
+# The first curve's width and height in an image: the same on screen, in the copy and in the PNG.
+curva() { convert "$1" -fill white +opaque "$PRIMA_CURVA" -trim -format %wx%h info:; }
 figura_fuori() { # the figure copied, saved, printed; its curve shown as it is made
+    sullo_schermo=$(import -window root png:- | curva png:-)
     tasti ctrl+c
     xclip -selection clipboard -t image/png -o >"$lavoro/appunti.png" && blu "$lavoro/appunti.png" ||
         errore "Ctrl+C put no image/png with the curve on the clipboard"
-    for tipo in png pdf; do
+    for tipo in png pdf; do # Windows' own dialog takes a Windows name
+        nome=$lavoro/figura.$tipo && [ "$desktop" = wine ] && nome=Z:${nome//\//\\}
         tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
-        tasti ctrl+a && xdotool type "$lavoro/figura.$tipo" && tasti Return
+        tasti ctrl+a && xdotool type "$nome" && tasti Return
         entro test -s "$lavoro/figura.$tipo" || errore "Ctrl+S wrote no $tipo"
     done
     blu "$lavoro/figura.png" || errore "the PNG has no curve"
+    for immagine in appunti figura; do
+        [ "$(curva "$lavoro/$immagine.png")" = "$sullo_schermo" ] ||
+            errore "$immagine.png holds the curve at $(curva "$lavoro/$immagine.png"), the screen at $sullo_schermo"
+    done
     pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png" || errore "the PDF has no curve"
     tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null && tasti Escape
     entro chiusa Stampa || errore "Ctrl+P opened no print dialog that Esc closes"
@@ -206,6 +223,6 @@ for desktop in "$@"; do
         echo "$desktop: the compositor died during the road: once more, on a new one"
     done
     [ "$errori" -eq 0 ] || fallito=1
-    echo "$desktop: done${LINGUA:+ ($LINGUA)}"
+    echo "$desktop: done${LINGUA:+ ($LINGUA)}, at ${SCALA}x"
 done
 exit $fallito
