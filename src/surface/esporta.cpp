@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -85,6 +87,19 @@ QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &prop
                != QMessageBox::Yes)
         return QString();
     return nome;
+}
+
+bool ScegliStampante(QPrinter &stampante, QWidget *sopra)
+{
+    if (stampante.outputFormat() == QPrinter::PdfFormat) {
+#ifdef Q_OS_WIN
+        MsgBox(QStringLiteral("Non è stato possibile stampare la figura\n\nNon è installata nessuna stampante."), sopra);
+        return false;
+#endif
+        stampante.setOutputFileName(CartellaDocumenti().filePath(QStringLiteral("figura.pdf")));
+    }
+    QPrintDialog dialogo(&stampante, sopra);
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perche)

@@ -6,6 +6,7 @@
 #include <QString>
 
 class Disegno;
+class QPrinter;
 class QWidget;
 
 // Taking a drawing out of the program: to the clipboard, or to a file the user names.
@@ -29,6 +30,12 @@ QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &prop
 // The name with a suffix that one of the filters names: any other gets the suffix of the
 // filter chosen, so that the file's type is the one its name says.
 QString NomeConSuffisso(const QString &nome, const QString &filtri, const QString &scelto);
+
+// Asks the user for the printer and its settings, in the system's own print dialog.
+// Where no printer is installed, Qt's dialog offers a PDF file, with a name ready;
+// Windows' dialog has nothing to offer, and the user is told. False when there is
+// nothing to print on.
+bool ScegliStampante(QPrinter &stampante, QWidget *sopra);
 
 // Writes the whole file or nothing: a file already there stays as it was when the
 // write fails (no permission, disk full, a folder that is gone). Nothing to write is a

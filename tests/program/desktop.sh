@@ -159,8 +159,8 @@ figura_fuori() { # the figure copied, saved, printed; its curve shown as it is m
             errore "$immagine.png holds the curve at $(curva "$lavoro/$immagine.png"), the screen at $sullo_schermo"
     done
     pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png" || errore "the PDF has no curve"
-    tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null && tasti Escape
-    entro chiusa Stampa || errore "Ctrl+P opened no print dialog that Esc closes"
+    tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null || errore "Ctrl+P opened no print dialog"
+    tasti Escape && entro chiusa Stampa || errore "Esc did not close the print dialog"
     import -window root "$lavoro/prima.png"
     tasti $F5 && import -window root "$lavoro/a.png" && sleep 1 && import -window root "$lavoro/b.png"
     ! uguali "$lavoro/a.png" "$lavoro/b.png" || errore "F5 shows nothing moving"

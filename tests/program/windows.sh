@@ -1,8 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program: it imports only DLLs that every Windows 10 and 11 has; then the
-# whole-program road under Wine and openbox, in Italian and in English, where the
-# decimal separator is the point. The dots of many curves, printed by PUNTI and
+# whole-program road under Wine and openbox, in Italian, then at a laptop's 150 % in
+# Italian and in English, where the decimal separator is the point. The dots of many curves, printed by PUNTI and
 # PUNTI.EXE, must be the same to the bit: sin and cos are MinGW's own code on Windows.
 # Usage: windows.sh ORDELIO.EXE PUNTI PUNTI.EXE
 set -u
@@ -23,9 +23,16 @@ regione() {
     done
     wineserver -w
 }
+# The display scaling, where Windows keeps it: 96 dots an inch is 100 %, 144 is 150 %.
+scala() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -w
+}
 esito=0
 punti=$(diff <("$2") <(wine "$3" | tr -d '\r') | head -n 4)
 [ -z "$punti" ] && echo "dots: the same as on Linux" || { echo "FAIL: the Windows dots differ from Linux's: $punti"; esito=1; }
 regione it-IT 00000410 , . && LINGUA=it bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
-regione en-US 00000409 . , && LINGUA=en bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
+scala 144
+LINGUA=it SCALA=1.5 bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
+regione en-US 00000409 . , && LINGUA=en SCALA=1.5 bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 exit $esito

@@ -19,7 +19,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -235,11 +234,7 @@ void Form4::Stampa()
 {
     QPrinter stampante(QPrinter::HighResolution);
     ImpostaPagina(stampante);
-    // With no printer the dialog offers a PDF file; it comes with a name ready.
-    if (stampante.outputFormat() == QPrinter::PdfFormat)
-        stampante.setOutputFileName(CartellaDocumenti().filePath(QStringLiteral("figura.pdf")));
-    QPrintDialog dialogo(&stampante, this);
-    if (dialogo.exec() != QDialog::Accepted)
+    if (!ScegliStampante(stampante, this))
         return;
     QPainter pittore;
     bool stampata = pittore.begin(&stampante);
