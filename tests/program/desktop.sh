@@ -140,27 +140,35 @@ uguali() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = 0 ];
 # Alt with Debian testing's keymaps
 F5=71
 blu() { convert "$1" -format %c histogram:info:- | grep -q "$PRIMA_CURVA"; }
+# Wine hands the picture over to X only after it was asked which types it has, as
+# programs that paste do.
+appunti() { xclip -selection clipboard -t TARGETS -o >/dev/null && xclip -selection clipboard -t image/png -o >"$lavoro/appunti.png" 2>/dev/null && blu "$lavoro/appunti.png"; }
 # The first curve's width and height in an image: the same on screen, in the copy and in the PNG.
 curva() { convert "$1" -fill white +opaque "$PRIMA_CURVA" -trim -format %wx%h info:; }
 figura_fuori() { # the figure copied, saved, printed; its curve shown as it is made
     sullo_schermo=$(import -window root png:- | curva png:-)
     tasti ctrl+c
-    xclip -selection clipboard -t image/png -o >"$lavoro/appunti.png" && blu "$lavoro/appunti.png" ||
-        errore "Ctrl+C put no image/png with the curve on the clipboard"
-    for tipo in png pdf; do # Windows' own dialog takes a Windows name
+    entro appunti || errore "Ctrl+C put no image/png with the curve on the clipboard"
+    tipi="png pdf" && [ "$desktop" = wine ] && tipi=png # the PDF is the same code on Windows
+    for tipo in $tipi; do # Windows' own dialog takes a Windows name
         nome=$lavoro/figura.$tipo && [ "$desktop" = wine ] && nome=Z:${nome//\//\\}
         tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
-        tasti ctrl+a && xdotool type "$nome" && tasti Return
+        tasti Home shift+End && xdotool type "$nome" && tasti Return
         entro test -s "$lavoro/figura.$tipo" || errore "Ctrl+S wrote no $tipo"
+        # Under openbox, Wine gives the focus back to no window when its dialog closes
+        # (Windows gives it to the screen): a click on the screen, as the user would.
+        [ "$desktop" = wine ] && attiva Form4
     done
     blu "$lavoro/figura.png" || errore "the PNG has no curve"
     for immagine in appunti figura; do
         [ "$(curva "$lavoro/$immagine.png")" = "$sullo_schermo" ] ||
             errore "$immagine.png holds the curve at $(curva "$lavoro/$immagine.png"), the screen at $sullo_schermo"
     done
-    pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png" || errore "the PDF has no curve"
-    tasti ctrl+p && entro xdotool search --name '^Stampa$' >/dev/null || errore "Ctrl+P opened no print dialog"
-    tasti Escape && entro chiusa Stampa || errore "Esc did not close the print dialog"
+    [ "$desktop" = wine ] || { pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png"; } ||
+        errore "the PDF has no curve"
+    stampa=Stampa && [ "$desktop" = wine ] && stampa=Ordelio # Wine has no printer: the program says so
+    tasti ctrl+p && entro xdotool search --name "^$stampa\$" >/dev/null || errore "Ctrl+P opened no $stampa window"
+    tasti Escape && entro chiusa $stampa || errore "Esc did not close the $stampa window"
     import -window root "$lavoro/prima.png"
     tasti $F5 && import -window root "$lavoro/a.png" && sleep 1 && import -window root "$lavoro/b.png"
     ! uguali "$lavoro/a.png" "$lavoro/b.png" || errore "F5 shows nothing moving"
@@ -183,7 +191,7 @@ torna_a_form4() { # from another program no curve; from Form3 one more
 }
 esci() { # "ESCI", after "RIPRENDI" in the order of the keys
     tasti Tab Return
-    entro finito $pid || errore "ESCI did not end the program"
+    entro finito $pid || { errore "ESCI did not end the program"; kill $pid; }
     wait $pid || errore "the program ended with status $?: $(tail -n 3 "$lavoro/programma.log")"
 }
 chiudi_form1_prima_di_avanti() { # it ends the program
@@ -197,7 +205,7 @@ vivo() { [[ "$(ps -o stat= -p "$compositore")" == [^Z]* ]]; }
 strada() { # the road; the steps that switch windows or close one by hand only where the
     # desktop lets a program's test do so (X11)
     avvia_ordelio; avanti_dalla_pagina; x11 && chiudi_form1_dopo_avanti; tara_e_continua # Form1, Form2
-    sbaglia_e_corregge; [ "$desktop" = openbox ] && figura_fuori
+    sbaglia_e_corregge; [[ $desktop == openbox || $desktop == wine ]] && figura_fuori
     riprendi_e_avanti; x11 && torna_a_form4; esci # Form3, Form4
     x11 && chiudi_form1_prima_di_avanti
 }
