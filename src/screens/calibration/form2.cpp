@@ -113,5 +113,5 @@ void Form2::TRACCIA()
         setDrawWidth(1);
         PSet(float(XR + CX), float(YR + CY), colore);
     }
-    DescriviFigura(QStringLiteral("Anello per il fattore %1").arg(Numeri::Testo(*Incr)));
+    DescriviDisegno(QStringLiteral("Anello per il fattore %1").arg(Numeri::Testo(*Incr)));
 }

@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QMenu>
 #include <QPainter>
 
 namespace {
@@ -75,9 +74,10 @@ private slots:
         f.grab(); // painted with the overlay
         QCOMPARE(f.disegno().immagine(), prima);
         QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
-        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("figura")))
+        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("disegno")))
                          ->text(QAccessible::Name),
-                     QStringLiteral("Alfa 90 gradi: x 15,0; y -10,0"));
+                     f.animazione().lettura());
+        QVERIFY(f.animazione().lettura().contains(QStringLiteral("90°; x = 15,0; y = \u221210,0")));
         f.Command1_Click(); // "RIPRENDI" ends it
         QVERIFY(!f.animazione().attiva());
     }
@@ -88,7 +88,7 @@ private slots:
         QImage pagina(1400, 1000, QImage::Format_RGB32);
         pagina.fill(Qt::white);
         QPainter pittore(&pagina);
-        DisegnaFoglio(pittore, pagina.rect(), f.figura(), false);
+        DisegnaFoglio(pittore, pagina.rect(), f.tracciati(), false);
         pittore.end();
         const QRect figura = disegnato(pagina); // the axes reach its edges
         QCOMPARE(qRound(figura.width() * 510.0 / figura.height()), 1000);
@@ -104,17 +104,46 @@ private slots:
         QCOMPARE(messaggi.testi,
                  QStringList(QStringLiteral(
                      "Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf")));
-        QCOMPARE(f.figura().tracciati().size(), 1u);
     }
 
-    void ilMenuSiLegge()
+    // The animation's keys through the screen's own shortcuts, as the user presses them.
+    void iTastiDellAnimazione()
     {
-        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(app::Form4().menu());
-        QStringList nomi;
-        for (int i = 0; i < menu->childCount(); ++i)
-            nomi << menu->child(i)->text(QAccessible::Name);
-        QCOMPARE(nomi, QStringList({"Copia la figura", "Salva la figura…", "Stampa…",
-                                    "Titolo con le costanti, su stampa e PDF", "", "Mostra come nasce la curva"}));
+        Form4 &f = disegna({20, 15, 10, 5, 2});
+        QVERIFY(mostra(f));
+        const Animazione &a = f.animazione();
+        QTest::keyClick(&f, Qt::Key_F5);
+        QVERIFY(a.attiva() && !a.inPausa());
+        QTest::keyClick(&f, Qt::Key_Right); // a degree on, paused
+        QTest::keyClick(&f, Qt::Key_Up);
+        QTest::keyClick(&f, Qt::Key_Down);
+        QVERIFY(a.inPausa());
+        QCOMPARE(a.Alfa(), 1);
+        QTest::keyClick(&f, Qt::Key_Left);
+        QTest::keyClick(&f, Qt::Key_Left); // not below 0
+        QCOMPARE(a.Alfa(), 0);
+        QTest::keyClick(&f, Qt::Key_Space);
+        QVERIFY(!a.inPausa());
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(&f, Qt::Key_Plus);
+        QCOMPARE(a.millisecondiPerGrado(), 12); // the fastest: a turn in 4.5 seconds
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(&f, Qt::Key_Minus);
+        QCOMPARE(a.millisecondiPerGrado(), 100); // the slowest: a turn in 36 seconds
+        f.animazione().passo(359);
+        QTest::keyClick(&f, Qt::Key_Space);
+        f.animazione().avanza(); // at 360 it stops there, paused
+        QVERIFY(a.inPausa());
+        QCOMPARE(a.Alfa(), 360);
+        QTest::keyClick(&f, Qt::Key_Space); // and runs on from 0
+        QVERIFY(!a.inPausa());
+        QCOMPARE(a.Alfa(), 0);
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(!a.attiva());
+        QTest::keyClick(&f, Qt::Key_F5);
+        QVERIFY(a.attiva());
+        QTest::keyClick(&f, Qt::Key_F5);
+        QVERIFY(!a.attiva());
     }
 
     void lElencoDelleCurve()
@@ -122,9 +151,9 @@ private slots:
         Form4 &f = disegna({20, 15, 10, 5, 2});
         for (int i = 0; i < 20; ++i)
             f.Form_Activate();
-        QCOMPARE(f.figura().tracciati().size(), 15u); // one a colour: a curve drawn again covers its twin
+        QCOMPARE(f.tracciati().elenco().size(), 15u); // one a colour: a curve drawn again covers its twin
         f.Command2_Click();
-        QVERIFY(f.figura().tracciati().empty());
+        QVERIFY(f.tracciati().elenco().empty());
     }
 };
 

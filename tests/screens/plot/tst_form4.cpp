@@ -43,9 +43,30 @@ private slots:
         QCOMPARE(f.Point(125, 41), QBColor(1)); // 90 degrees
         // At 7 degrees A's angle rounded to a float differs from the double product;
         // B's angle is that float times d, in double.
-        const Scostamento s = PuntoCurva(7, GradoInRadianti, 1, 0, 1, 0, 1.3);
-        QCOMPARE(s.X, 0.99254615152965953); // 0.99254615175665883 from the double product
-        QCOMPARE(s.Y, 0.98741380656252586);
+        const PuntoCurva p = Punto(7, GradoInRadianti, {1, 0, 1, 0, 1.3, 0}, 110, 51);
+        QCOMPARE(p.scostamento.X, 0.99254615152965953); // 0.99254615175665883 from the double product
+        QCOMPARE(p.scostamento.Y, 0.98741380656252586);
+        QCOMPARE(std::bit_cast<quint32>(p.x), std::bit_cast<quint32>(float(110 + 0.99254615152965953)));
+    }
+
+    // At 0 degrees the offsets are A's and B's major axes exactly. On the axes' ends a
+    // dot is drawn; past them, or not a number, it is not.
+    void iLimitiDegliAssi_data()
+    {
+        QTest::addColumn<double>("X");
+        QTest::addColumn<double>("Y");
+        QTest::addColumn<bool>("dentro");
+        QTest::addRow("ends") << 110.0 << 51.0 << true;
+        QTest::addRow("other ends") << -110.0 << -51.0 << true;
+        QTest::addRow("past across") << 110.00001 << 0.0 << false;
+        QTest::addRow("past down") << 0.0 << -51.00001 << false;
+        QTest::addRow("not a number") << 0.0 << qQNaN() << false;
+    }
+    void iLimitiDegliAssi()
+    {
+        QFETCH(double, X);
+        QFETCH(double, Y);
+        QTEST(Punto(0, GradoInRadianti, {X, 0, Y, 0, 1, 0}, 110, 51).dentro, "dentro");
     }
 
     void gliAssiEIlPunto()
@@ -59,12 +80,6 @@ private slots:
         QCOMPARE(conta(img, QBColor(0), QRect(0, 254, 10, 2)), 20);
         QCOMPARE(conta(img, QBColor(1), QRect(549, 254, 2, 2)), conta(img, QBColor(1)));
         QCOMPARE(conta(img, QBColor(1)), 4);
-        // On the axes' ends a dot is drawn; past them, or not a number, it is not.
-        QVERIFY(DentroGliAssi({110, 51}, 110, 51));
-        QVERIFY(DentroGliAssi({-110, -51}, 110, 51));
-        QVERIFY(!DentroGliAssi({110.00001, 0}, 110, 51));
-        QVERIFY(!DentroGliAssi({0, -51.00001}, 110, 51));
-        QVERIFY(!DentroGliAssi({0, qQNaN()}, 110, 51));
     }
 
     // Each curve in the next colour, over the earlier ones.
