@@ -35,8 +35,7 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 1800, 1695, 615));
     Command2 = Crea<Pulsante>(QStringLiteral("Cancella e riprendi"), this, Twips(3000, 720, 1695, 615));
     Command1 = Crea<Pulsante>(QStringLiteral("RIPRENDI"), this, Twips(960, 720, 1695, 615));
-    setTabOrder(Command3, Command2);
-    setTabOrder(Command2, Command1);
+    OrdineDiTabulazione({Command3, Command2, Command1});
     Command3->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);

@@ -10,18 +10,6 @@
 
 namespace {
 
-// A plot area of 1000 by 510 pixels, one curve drawn; at 0.51 a user unit is 5 pixels.
-Form4 &disegna(const QList<double> &v)
-{
-    app::Form2().Incr = 0.51;
-    Form3 &c = app::Form3();
-    c.VALa = v[0], c.VALb = v[1], c.VALc = v[2], c.VALd = v[3], c.VALe = v[4];
-    c.Miocolor = 0;
-    app::Form4().resize(1000, 510);
-    app::Form4().Form_Activate();
-    return app::Form4();
-}
-
 // The smallest rectangle holding every pixel that is not white.
 QRect disegnato(const QImage &immagine)
 {
@@ -45,20 +33,20 @@ private slots:
     // At every angle the animated point lies on the dot that CALCOLA drew for it.
     void ilPuntoCadeSullaCurva_data()
     {
-        QTest::addColumn<QList<double>>("costanti");
+        QTest::addColumn<QList<Costante>>("costanti");
         QTest::addColumn<int>("Alfa");
-        const QList<double> tipiche{20, 15, 10, 5, 2}, lissajous{40, 0, 0, 30, 3}, aperta{30, 10, 20, 15, 1.5};
+        const QList<Costante> lissajous{40.0, 0.0, 0.0, 30.0, 3.0}, aperta{30.0, 10.0, 20.0, 15.0, 1.5};
         for (int Alfa : {0, 137, 250})
-            QTest::addRow("20 15 10 5 2, %d", Alfa) << tipiche << Alfa;
+            QTest::addRow("20 15 10 5 2, %d", Alfa) << Tipiche << Alfa;
         for (int Alfa : {20, 100})
             QTest::addRow("40 0 0 30 3, %d", Alfa) << lissajous << Alfa;
         QTest::addRow("30 10 20 15 1.5, 300") << aperta << 300;
     }
     void ilPuntoCadeSullaCurva()
     {
-        QFETCH(QList<double>, costanti);
+        QFETCH(QList<Costante>, costanti);
         QFETCH(int, Alfa);
-        Form4 &f = disegna(costanti);
+        Form4 &f = attiva(costanti);
         f.MostraComeNasce();
         f.animazione().passo(Alfa);
         QCOMPARE(f.disegno().colore(f.animazione().punto()), QBColor(1));
@@ -66,7 +54,7 @@ private slots:
 
     void lAnimazioneNonTocca()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         const QImage prima = f.disegno().immagine();
         f.MostraComeNasce();
         f.animazione().avanza();
@@ -84,7 +72,7 @@ private slots:
 
     void laPaginaHaLaFormaDelloSchermo()
     {
-        Form4 &f = disegna({0, 0, 0, 0, 0}); // axes, and the dots on their crossing
+        Form4 &f = attiva({0.0, 0.0, 0.0, 0.0, 0.0}); // axes, and the dots on their crossing
         QImage pagina(1400, 1000, QImage::Format_RGB32);
         pagina.fill(Qt::white);
         QPainter pittore(&pagina);
@@ -96,7 +84,7 @@ private slots:
 
     void laCopiaEIlSalvataggio()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         f.CopiaLaFigura();
         QCOMPARE(conta(QGuiApplication::clipboard()->image(), QBColor(1)), conta(f.disegno().immagine(), QBColor(1)));
         Messaggi messaggi;
@@ -109,46 +97,38 @@ private slots:
     // The animation's keys through the screen's own shortcuts, as the user presses them.
     void iTastiDellAnimazione()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         QVERIFY(mostra(f));
         const Animazione &a = f.animazione();
-        QTest::keyClick(&f, Qt::Key_F5);
-        QVERIFY(a.attiva() && !a.inPausa());
-        QTest::keyClick(&f, Qt::Key_Right); // a degree on, paused
-        QTest::keyClick(&f, Qt::Key_Up);
-        QTest::keyClick(&f, Qt::Key_Down);
-        QVERIFY(a.inPausa());
-        QCOMPARE(a.Alfa(), 1);
-        QTest::keyClick(&f, Qt::Key_Left);
-        QTest::keyClick(&f, Qt::Key_Left); // not below 0
-        QCOMPARE(a.Alfa(), 0);
-        QTest::keyClick(&f, Qt::Key_Space);
-        QVERIFY(!a.inPausa());
-        for (int i = 0; i < 6; ++i)
-            QTest::keyClick(&f, Qt::Key_Plus);
+        const auto tasti = [&](std::initializer_list<Qt::Key> elenco) {
+            for (Qt::Key tasto : elenco)
+                QTest::keyClick(&f, tasto);
+        };
+        tasti({Qt::Key_F5, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}); // runs; a degree on, paused
+        QVERIFY(a.attiva() && a.inPausa() && a.Alfa() == 1);
+        tasti({Qt::Key_Left, Qt::Key_Left, Qt::Key_Space}); // not below 0; runs on
+        QVERIFY(!a.inPausa() && a.Alfa() == 0);
+        tasti({Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus});
         QCOMPARE(a.millisecondiPerGrado(), 12); // the fastest: a turn in 4.5 seconds
-        for (int i = 0; i < 6; ++i)
-            QTest::keyClick(&f, Qt::Key_Minus);
+        tasti({Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus});
         QCOMPARE(a.millisecondiPerGrado(), 100); // the slowest: a turn in 36 seconds
         f.animazione().passo(359);
-        QTest::keyClick(&f, Qt::Key_Space);
+        tasti({Qt::Key_Space});
         f.animazione().avanza(); // at 360 it stops there, paused
-        QVERIFY(a.inPausa());
-        QCOMPARE(a.Alfa(), 360);
-        QTest::keyClick(&f, Qt::Key_Space); // and runs on from 0
-        QVERIFY(!a.inPausa());
-        QCOMPARE(a.Alfa(), 0);
-        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(a.inPausa() && a.Alfa() == 360);
+        tasti({Qt::Key_Space}); // and runs on from 0
+        QVERIFY(!a.inPausa() && a.Alfa() == 0);
+        tasti({Qt::Key_Escape});
         QVERIFY(!a.attiva());
-        QTest::keyClick(&f, Qt::Key_F5);
+        tasti({Qt::Key_F5});
         QVERIFY(a.attiva());
-        QTest::keyClick(&f, Qt::Key_F5);
+        tasti({Qt::Key_F5});
         QVERIFY(!a.attiva());
     }
 
     void lElencoDelleCurve()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         for (int i = 0; i < 20; ++i)
             f.Form_Activate();
         QCOMPARE(f.tracciati().elenco().size(), 15u); // one a colour: a curve drawn again covers its twin

@@ -5,30 +5,6 @@
 
 #include <bit>
 
-Q_DECLARE_METATYPE(Costante)
-
-namespace {
-
-const QList<Costante> Tipiche = {20.0, 15.0, 10.0, 5.0, 2.0};
-
-void imposta(const QList<Costante> &v, double Incr = 0.51)
-{
-    app::Form2().Incr = Incr;
-    std::tie(app::Form3().VALa, app::Form3().VALb, app::Form3().VALc, app::Form3().VALd, app::Form3().VALe) =
-        std::tie(v[0], v[1], v[2], v[3], v[4]);
-}
-
-// A plot area of 1000 by 510 pixels: at 0.51 one user unit is 5 pixels across and down.
-Form4 &attiva(const QList<Costante> &valori, double Incr = 0.51)
-{
-    imposta(valori, Incr);
-    app::Form4().resize(1000, 510);
-    app::Form4().Form_Activate();
-    return app::Form4();
-}
-
-} // namespace
-
 class TestForm4 : public QObject
 {
     Q_OBJECT
@@ -49,26 +25,6 @@ private slots:
         QCOMPARE(std::bit_cast<quint32>(p.x), std::bit_cast<quint32>(float(110 + 0.99254615152965953)));
     }
 
-    // At 0 degrees the offsets are A's and B's major axes exactly. On the axes' ends a
-    // dot is drawn; past them, or not a number, it is not.
-    void iLimitiDegliAssi_data()
-    {
-        QTest::addColumn<double>("X");
-        QTest::addColumn<double>("Y");
-        QTest::addColumn<bool>("dentro");
-        QTest::addRow("ends") << 110.0 << 51.0 << true;
-        QTest::addRow("other ends") << -110.0 << -51.0 << true;
-        QTest::addRow("past across") << 110.00001 << 0.0 << false;
-        QTest::addRow("past down") << 0.0 << -51.00001 << false;
-        QTest::addRow("not a number") << 0.0 << qQNaN() << false;
-    }
-    void iLimitiDegliAssi()
-    {
-        QFETCH(double, X);
-        QFETCH(double, Y);
-        QTEST(Punto(0, GradoInRadianti, {X, 0, Y, 0, 1, 0}, 110, 51).dentro, "dentro");
-    }
-
     void gliAssiEIlPunto()
     {
         Form4 &f = attiva({0.0, 0.0, 0.0, 0.0, 0.0}, 0.71); // every dot on the crossing
@@ -80,6 +36,11 @@ private slots:
         QCOMPARE(conta(img, QBColor(0), QRect(0, 254, 10, 2)), 20);
         QCOMPARE(conta(img, QBColor(1), QRect(549, 254, 2, 2)), conta(img, QBColor(1)));
         QCOMPARE(conta(img, QBColor(1)), 4);
+        // At 0 degrees the offsets are the major axes, exactly. On the axes' ends a dot is
+        // drawn; past them, or not a number, it is not.
+        const auto dentro = [](double X, double Y) { return Punto(0, GradoInRadianti, {X, 0, Y, 0, 1, 0}, 110, 51).dentro; };
+        QVERIFY(dentro(110, 51) && dentro(-110, -51));
+        QVERIFY(!dentro(110.00001, 0) && !dentro(0, -51.00001) && !dentro(0, qQNaN()));
     }
 
     // Each curve in the next colour, over the earlier ones.
@@ -127,16 +88,15 @@ private slots:
 
     void cancellaERiprendi()
     {
-        Form4 &f = app::Form4();
-        imposta(Tipiche);
-        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 1; }));
+        Form4 &f = attiva(Tipiche); // the constants, and a first curve
+        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 2; }));
         f.Command2_Click(); // "Cancella e riprendi": axes and curves go, the constants come
         QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
-        QCOMPARE(conta(f.disegno().immagine(), QBColor(0)) + conta(f.disegno().immagine(), QBColor(1)), 0);
-        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 2; }));
+        QCOMPARE(conta(f.disegno().immagine(), QBColor(0)) + conta(f.disegno().immagine(), QBColor(2)), 0);
+        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 3; }));
         f.Command1_Click(); // "RIPRENDI" keeps them
         QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
-        QVERIFY(conta(f.disegno().immagine(), QBColor(2)) > 0);
+        QVERIFY(conta(f.disegno().immagine(), QBColor(3)) > 0);
         QVERIFY(f.isVisible());
     }
 };
