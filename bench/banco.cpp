@@ -34,7 +34,8 @@ const CostantiCurva Tipiche{20, 15, 10, 5, 2, 0};
 
 // The screen shown, if it is not yet, active and at the screen's size; null, with the
 // benchmark failed, if it is not. `prima` runs the first time it is shown.
-template <typename Schermata> Schermata *mostra(benchmark::State &stato, Schermata &s, void (*prima)(Schermata &))
+template <typename Schermata>
+Schermata *mostra(benchmark::State &stato, Schermata &s, void (*prima)(Schermata &))
 {
     if (!s.isVisible()) {
         s.Show();
@@ -105,7 +106,8 @@ void salva(benchmark::State &stato, const char *nome)
 // The floors: the handlers' arithmetic alone (the plot's point rule, the ring's), and
 // their dots written straight into an image, 2 by 2 pixels for the curve and 1 for the
 // ring, as the screens draw them. Every number is read from the screens before the clock.
-template <typename Dove> void perOgniPunto(bool curva, float CX, float CY, const Dove &dove)
+template <typename Dove>
+void perOgniPunto(bool curva, float CX, float CY, const Dove &dove)
 {
     if (curva)
         for (int Alfa = 0; Alfa <= 360; ++Alfa) {
@@ -221,7 +223,8 @@ public:
     {
         ConsoleReporter::Finalize();
         std::printf("\n%-46s %10s %10s %8s %8s\n", "figure", "measured", "floor", "ratio", "goal");
-        riga("Form4 activation / arithmetic + fill (ms)", "Form4_Attivazione", {"Curva_Aritmetica", "Curva_Riempimento"}, 2);
+        riga("Form4 activation / arithmetic + fill (ms)", "Form4_Attivazione",
+             {"Curva_Aritmetica", "Curva_Riempimento"}, 2);
         riga("Form2 scroll change / arithmetic + fill (ms)", "Form2_Scorrimento",
              {"Anello_Aritmetica", "Anello_Riempimento"}, 2);
         riga("start-up to Form1 painted / bare window (ms)", "Avvio_Ordelio", {"Avvio_FinestraNuda"}, 1.5);
@@ -306,9 +309,9 @@ int main(int argc, char *argv[])
     }
     for (const bool curva : {true, false})
         for (const bool riempimento : {false, true})
-            RegisterBenchmark((std::string(curva ? "Curva_" : "Anello_") + (riempimento ? "Riempimento" : "Aritmetica"))
-                                  .c_str(),
-                              pavimento, curva, riempimento)
+            RegisterBenchmark(
+                (std::string(curva ? "Curva_" : "Anello_") + (riempimento ? "Riempimento" : "Aritmetica")).c_str(),
+                pavimento, curva, riempimento)
                 ->Unit(kMicrosecond);
     RegisterBenchmark("Memoria_DiecimilaCurve", diecimilaCurve)->Iterations(1)->Unit(kMillisecond);
     const std::tuple<const char *, const char *, const char *> avvii[] = {

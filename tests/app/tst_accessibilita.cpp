@@ -68,8 +68,9 @@ private slots:
         f4.resize(800, 600);
         f4.Form_Activate();
         f4.Form_Activate();
-        QCOMPARE(disegno(f4),
-                 QStringLiteral("2 curve; l'ultima in verde (A: 20 e 15; B: 10 e 5; d = 2,5); 361 punti visibili su 361"));
+        QCOMPARE(
+            disegno(f4),
+            QStringLiteral("2 curve; l'ultima in verde (A: 20 e 15; B: 10 e 5; d = 2,5); 361 punti visibili su 361"));
         f4.Command2_Click();
         QCOMPARE(disegno(f4), QStringLiteral("Nessuna curva"));
         f4.Form_Activate();

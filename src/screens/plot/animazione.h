@@ -48,8 +48,8 @@ signals:
 
 private:
     QPointF pixelAl(int Alfa) const; // where the point is at Alfa, logical pixels
-    QRect riquadro() const; // the readout's box
-    QRect zona() const;     // all that the animation covers now
+    QRect riquadro() const;          // the readout's box
+    QRect zona() const;              // all that the animation covers now
     void vaiA(int Alfa);
 
     bool m_attiva = false;

@@ -216,7 +216,8 @@ bool Form4::SalvaLaFiguraIn(const QString &nome)
 {
     // A PDF is drawn again from the curves' numbers; anything else is the picture at its pixels.
     const bool pdf = nome.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    if (ScriviFile(nome, pdf ? FiguraInPdf(m_tracciati, m_intestazione->isChecked()) : Png(ImmagineDelDisegno(disegno()))))
+    if (ScriviFile(nome,
+                   pdf ? FiguraInPdf(m_tracciati, m_intestazione->isChecked()) : Png(ImmagineDelDisegno(disegno()))))
         return true;
     MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1").arg(QDir::toNativeSeparators(nome)),
            this);

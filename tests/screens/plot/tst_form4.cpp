@@ -38,7 +38,9 @@ private slots:
         QCOMPARE(conta(img, QBColor(1)), 4);
         // At 0 degrees the offsets are the major axes, exactly. On the axes' ends a dot is
         // drawn; past them, or not a number, it is not.
-        const auto dentro = [](double X, double Y) { return Punto(0, GradoInRadianti, {X, 0, Y, 0, 1, 0}, 110, 51).dentro; };
+        const auto dentro = [](double X, double Y) {
+            return Punto(0, GradoInRadianti, {X, 0, Y, 0, 1, 0}, 110, 51).dentro;
+        };
         QVERIFY(dentro(110, 51) && dentro(-110, -51));
         QVERIFY(!dentro(110.00001, 0) && !dentro(0, -51.00001) && !dentro(0, qQNaN()));
     }
