@@ -68,8 +68,8 @@ Animazione::Animazione()
     connect(&m_orologio, &QTimer::timeout, this, &Animazione::avanza);
     m_lettore.setInterval(250);
     connect(&m_lettore, &QTimer::timeout, this, [this] {
-        if (lettura() != m_detto)
-            emit descritta(m_detto = lettura());
+        if (const QString testo = lettura(); testo != m_detto)
+            emit descritta(m_detto = testo);
     });
 }
 
