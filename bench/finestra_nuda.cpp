@@ -9,24 +9,17 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <cstring>
-#include <functional>
-
 int main(int argc, char *argv[])
 {
-    const bool massimizzata = argc > 1 && std::strcmp(argv[1], "massimizzata") == 0;
-    const bool pulsante = argc > 1 && std::strcmp(argv[1], "pulsante") == 0;
+    const QByteArray modo = argc > 1 ? argv[1] : "";
     QApplication applicazione(argc, argv);
     QWidget finestra;
     finestra.setWindowTitle(QStringLiteral("Finestra"));
     finestra.resize(778, 571); // the opening screen's client size
-    if (pulsante)
+    if (modo == "pulsante")
         (new QPushButton(QStringLiteral("AVANTI"), &finestra))->setGeometry(240, 376, 193, 57);
-    misure::PrimoDipinto attesa([](long long ns) { misure::riferisciEdEsci(ns); });
+    misure::PrimoDipinto attesa;
     finestra.installEventFilter(&attesa);
-    if (massimizzata)
-        finestra.showMaximized();
-    else
-        finestra.show();
+    modo == "massimizzata" ? finestra.showMaximized() : finestra.show();
     return applicazione.exec();
 }

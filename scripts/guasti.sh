@@ -13,7 +13,7 @@ git -C "$sorgente" worktree add -q --detach "$albero" HEAD
 # file | sed expression | what the user would see
 guasti=(
   "src/screens/plot/curva.cpp|s/const float t = float(Alfa) \* P1;/const double t = double(Alfa) * P1;/|A's angle in double, not a 4-byte float"
-  "src/screens/plot/curva.cpp|s/const double u = double(t) \* Ve;/const double u = float(double(t) * Ve);/|B's angle rounded to a float"
+  "src/screens/plot/curva.cpp|s/const double u = double(t) \* c.Ve;/const double u = float(double(t) * c.Ve);/|B's angle rounded to a float"
   "src/surface/gradi.h|s/= 3.1415927f \/ 180;/= 3.1416f \/ 180;/|another P1"
   "src/screens/plot/curva.cpp|s/Miocolor < 15/Miocolor < 16/|palette cycle past 15"
   "src/screens/calibration/form2.cpp|s/if (Incr > nuovo)/if (Incr < nuovo)/|calibration clears on the wrong move"
@@ -29,10 +29,13 @@ guasti=(
   "src/screens/plot/form4.cpp|s/constexpr float Spostamento = 10;/constexpr float Spostamento = 12;/|axes moved"
   "src/screens/plot/form4.cpp|/Form4::Command2_Click/,/^}/s/    Cls();//|Cancella e riprendi keeps the curves"
   "src/screens/plot/form4.cpp|s/setDrawWidth(2)/setDrawWidth(1)/|one-pixel dots"
-  "src/screens/plot/curva.cpp|s/return std::fabs(punto.X) <= double(CX) \&\& /return /|no clipping across"
+  "src/screens/plot/curva.cpp|s/const bool dentro = std::fabs(X) <= double(CX) \&\& /const bool dentro = /|no clipping across"
   "src/surface/schermo.cpp|s/const float CY = float(ScaleHeight() \/ 2.0);/const float CY = float(ScaleHeight() \/ 2.0 + 1);/|axes cross below the middle"
   "src/screens/intro/pagina.cpp|s/constexpr qreal PassoTab = 720.0/constexpr qreal PassoTab = 780.0/|tab stops moved"
-  "src/screens/plot/animazione.cpp|s/float(m_tracciato.CY + punto.Y)/float(m_tracciato.CY - punto.Y)/|the animated point upside down, off the curve"
+  "src/screens/plot/curva.cpp|s/float(CY + Y)/float(CY - Y)/|the dots upside down"
+  "src/screens/plot/animazione.cpp|s/return m_tracciato.pixel(p.x, p.y);/return m_tracciato.pixel(p.x, p.y + 1);/|the animated point off its dot"
+  "src/screens/plot/form4.cpp|s/tasto({Qt::Key_Space}, \[this\] { m_animazione.pausa(); });/tasto({Qt::Key_Space}, [] {});/|the space bar does not pause"
+  "src/screens/plot/animazione.cpp|s/m_velocita = std::min(m_velocita + 1, int(Velocita.size()) - 1);/m_velocita = std::min(m_velocita + 1, int(Velocita.size()));/|faster past the fastest pace"
   "src/screens/plot/foglio.cpp|s/Qt::KeepAspectRatio/Qt::IgnoreAspectRatio/|the PDF stretched to the page"
 )
 

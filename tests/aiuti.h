@@ -24,6 +24,23 @@ inline bool mostra(
     return QTest::qWaitFor([&] { return schermo.isActiveWindow() && attivato(); });
 }
 
+Q_DECLARE_METATYPE(Costante)
+
+// The constants screen's first entries.
+const QList<Costante> Tipiche{20.0, 15.0, 10.0, 5.0, 2.0};
+
+// The plot at 1000 by 510 pixels, activated once with these constants: at the factor
+// 0.51 one user unit is 5 pixels across and down.
+inline Form4 &attiva(const QList<Costante> &v, double Incr = 0.51)
+{
+    app::Form2().Incr = Incr;
+    Form3 &c = app::Form3();
+    std::tie(c.VALa, c.VALb, c.VALc, c.VALd, c.VALe) = std::tie(v[0], v[1], v[2], v[3], v[4]);
+    app::Form4().resize(1000, 510);
+    app::Form4().Form_Activate();
+    return app::Form4();
+}
+
 // How many pixels of the image have exactly this colour, within `dove` if given.
 inline int conta(const QImage &immagine, QColor colore, QRect dove = {})
 {

@@ -41,8 +41,8 @@ void Schermo::paintEvent(QPaintEvent *evento)
 void Schermo::resizeEvent(QResizeEvent *evento)
 {
     QWidget::resizeEvent(evento);
-    if (m_figura)
-        m_figura->resize(size());
+    if (m_disegnoAccessibile)
+        m_disegnoAccessibile->resize(size());
     // A screen that has drawn nothing yet holds no image: most never draw.
     if (!m_disegno.immagine().isNull())
         preparaDisegno();
@@ -140,19 +140,19 @@ QColor Schermo::Point(float x, float y) const
     return m_disegno.colore(m_scala.inPixel(x, y, area()));
 }
 
-void Schermo::DescriviFigura(const QString &descrizione)
+void Schermo::DescriviDisegno(const QString &descrizione)
 {
-    if (!m_figura) {
+    if (!m_disegnoAccessibile) {
         // Under the controls, over the whole area, seen through and clicked through.
-        m_figura = new QWidget(this);
-        m_figura->setObjectName(QStringLiteral("figura"));
-        m_figura->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_figura->setGeometry(rect());
-        m_figura->lower();
-        m_figura->show();
+        m_disegnoAccessibile = new QWidget(this);
+        m_disegnoAccessibile->setObjectName(QStringLiteral("disegno"));
+        m_disegnoAccessibile->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_disegnoAccessibile->setGeometry(rect());
+        m_disegnoAccessibile->lower();
+        m_disegnoAccessibile->show();
     }
-    m_figura->setAccessibleName(descrizione);
-    QAccessibleEvent cambio(m_figura, QAccessible::NameChanged); // read out where the focus is
+    m_disegnoAccessibile->setAccessibleName(descrizione);
+    QAccessibleEvent cambio(m_disegnoAccessibile, QAccessible::NameChanged); // read out where the focus is
     QAccessible::updateAccessibility(&cambio);
 }
 

@@ -46,7 +46,7 @@ public:
     // crossing (CX, CY), each rounded to a 4-byte float.
     std::pair<float, float> ScalaEAssi(float larghezza, double rapporto, float spostamento);
     // Tells assistive technology what the drawing shows now, without moving the focus.
-    void DescriviFigura(const QString &descrizione);
+    void DescriviDisegno(const QString &descrizione);
 
     const Disegno &disegno() const { return m_disegno; }
 
@@ -66,7 +66,7 @@ private:
     Scala m_scala;
     int m_drawWidth = 1;
     Disegno m_disegno;
-    QWidget *m_figura = nullptr; // the drawing as assistive technology sees it
+    QWidget *m_disegnoAccessibile = nullptr; // the drawing as assistive technology sees it
     // A repaint already asked for covers every dot drawn before it happens.
     bool m_ridisegnoChiesto = false;
 };

@@ -18,9 +18,9 @@ QString nome(QObject *oggetto)
     return QAccessible::queryAccessibleInterface(oggetto)->text(QAccessible::Name);
 }
 
-QString figura(Schermo &schermo)
+QString disegno(Schermo &schermo)
 {
-    return nome(schermo.findChild<QObject *>(QStringLiteral("figura")));
+    return nome(schermo.findChild<QObject *>(QStringLiteral("disegno")));
 }
 
 } // namespace
@@ -61,20 +61,21 @@ private slots:
     {
         Form2 &f2 = app::Form2();
         f2.Form_Activate();
-        QCOMPARE(figura(f2), QStringLiteral("Anello per il fattore 0,51"));
+        QCOMPARE(disegno(f2), QStringLiteral("Anello per il fattore 0,51"));
         Form3 &f3 = app::Form3();
         f3.VALa = 20.0, f3.VALb = 15.0, f3.VALc = 10.0, f3.VALd = 5.0, f3.VALe = 2.5;
         Form4 &f4 = app::Form4();
         f4.resize(800, 600);
         f4.Form_Activate();
         f4.Form_Activate();
-        QCOMPARE(figura(f4),
-                 QStringLiteral("2 curve; l'ultima in verde: A 20 e 15, B 10 e 5, d 2,5; 361 punti visibili su 361"));
+        QCOMPARE(
+            disegno(f4),
+            QStringLiteral("2 curve; l'ultima in verde (A: 20 e 15; B: 10 e 5; d = 2,5); 361 punti visibili su 361"));
         f4.Command2_Click();
-        QCOMPARE(figura(f4), QStringLiteral("Nessuna curva"));
+        QCOMPARE(disegno(f4), QStringLiteral("Nessuna curva"));
         f4.Form_Activate();
         f4.close(); // closed from its window, it starts again from no curve
-        QCOMPARE(figura(f4), QStringLiteral("Nessuna curva"));
+        QCOMPARE(disegno(f4), QStringLiteral("Nessuna curva"));
     }
 
     void cleanupTestCase() { app::ChiudiSchermi(); }

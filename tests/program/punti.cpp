@@ -20,11 +20,11 @@ int main()
         const double e = curva % 3 ? tra(0, 12) : double(curva % 40) / 4; // d: any, or in quarters
         unsigned long long hash = 14695981039346656037ULL, dentro = 0;
         for (std::int16_t Alfa = 0; Alfa <= 360; ++Alfa) {
-            const Scostamento punto = PuntoCurva(Alfa, GradoInRadianti, a, b, c, d, e);
-            if (!DentroGliAssi(punto, CX, CY))
+            const PuntoCurva punto = Punto(Alfa, GradoInRadianti, {a, b, c, d, e, 0}, CX, CY);
+            if (!punto.dentro)
                 continue;
             ++dentro;
-            const float xy[2] = {float(CX + punto.X), float(CY + punto.Y)};
+            const float xy[2] = {punto.x, punto.y};
             unsigned char byte[sizeof xy];
             std::memcpy(byte, xy, sizeof xy);
             for (unsigned char b8 : byte)

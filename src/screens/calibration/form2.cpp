@@ -50,10 +50,7 @@ Form2::Form2() : Schermo(QStringLiteral("Form2"), Twips(0, 0, 9855, 6840).size()
     Command1 = Crea<Pulsante>(QStringLiteral("OK - continua"), this, Twips(3120, 2880, 1575, 615));
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(360, 4080, 1695, 615));
 
-    setTabOrder(HScroll1, Text1);
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
+    OrdineDiTabulazione({HScroll1, Text1, Command1, Command2, Command3});
     HScroll1->setFocus();
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
@@ -113,5 +110,5 @@ void Form2::TRACCIA()
         setDrawWidth(1);
         PSet(float(XR + CX), float(YR + CY), colore);
     }
-    DescriviFigura(QStringLiteral("Anello per il fattore %1").arg(Numeri::Testo(*Incr)));
+    DescriviDisegno(QStringLiteral("Anello per il fattore %1").arg(Numeri::Testo(*Incr)));
 }

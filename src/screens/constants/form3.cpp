@@ -61,12 +61,7 @@ Form3::Form3() : Schermo(QStringLiteral("Form3"), Twips(0, 0, 10605, 7245).size(
     Label6->setBuddy(Text5);
     setAccessibleDescription(QStringLiteral("Costanti della curva"));
 
-    setTabOrder(Command2, Command1);
-    setTabOrder(Command1, Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Text4);
-    setTabOrder(Text4, Text5);
+    OrdineDiTabulazione({Command2, Command1, Text1, Text2, Text3, Text4, Text5});
     Command2->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);

@@ -20,8 +20,8 @@ namespace {
 constexpr std::array<int, 4> Velocita = {100, 50, 25, 12};
 constexpr int Scia = 24;           // degrees of trail behind the point
 constexpr int Margine = 28;        // pixels round the construction: arrowheads, letters
-const QColor ColoreA(200, 30, 30); // the part from ellipse A
-const QColor ColoreB(20, 90, 210); // the part from ellipse B
+const QColor ColoreA(200, 30, 30); // the component from ellipse A
+const QColor ColoreB(20, 90, 210); // the component from ellipse B
 
 QFont carattere(qreal punti, bool grassetto)
 {
@@ -46,10 +46,20 @@ void freccia(QPainter &pittore, QPointF da, QPointF a, QColor colore)
     pittore.drawPolygon(QPolygonF({a, ala1.p2(), ala2.p2()}));
 }
 
-QString Lettura(int Alfa, Scostamento punto)
+// One decimal, and the minus sign of the opening page's formulas.
+QString numero(double valore)
 {
-    return QStringLiteral("Alfa %1°   x %2   y %3").arg(Alfa).arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
+    return Numeri::Testo(valore, 1).replace(QLatin1Char('-'), QChar(0x2212));
 }
+
+QString Lettura(int Alfa, Scostamento s)
+{
+    return QStringLiteral("α₁ = %1°; x = %2; y = %3").arg(Alfa).arg(numero(s.X), numero(s.Y));
+}
+
+// The keys under the readout, which change with the pause.
+const QString TastiInPausa = QStringLiteral("In pausa. Frecce: un grado; barra spaziatrice: riprende");
+const QString TastiInCorsa = QStringLiteral("Barra spaziatrice: pausa; + e -: più veloce, più lenta");
 
 } // namespace
 
@@ -58,8 +68,8 @@ Animazione::Animazione()
     connect(&m_orologio, &QTimer::timeout, this, &Animazione::avanza);
     m_lettore.setInterval(250);
     connect(&m_lettore, &QTimer::timeout, this, [this] {
-        if (descrizione() != m_detto)
-            emit descritta(m_detto = descrizione());
+        if (const QString testo = lettura(); testo != m_detto)
+            emit descritta(m_detto = testo);
     });
 }
 
@@ -71,7 +81,7 @@ void Animazione::avvia(const Tracciato &tracciato)
     m_Alfa = 0;
     m_orologio.start(Velocita[std::size_t(m_velocita)]);
     m_lettore.start();
-    emit descritta(m_detto = descrizione());
+    emit descritta(m_detto = lettura());
     emit cambiata(zona());
 }
 
@@ -131,33 +141,29 @@ void Animazione::piuLento()
     m_orologio.setInterval(Velocita[std::size_t(m_velocita)]);
 }
 
-QPointF Animazione::inPixel(int Alfa) const
+QPointF Animazione::pixelAl(int Alfa) const
 {
-    // The point as CALCOLA computes it and rounds it, so that it lands on its dot.
-    const CostantiCurva &c = *m_tracciato.curva;
-    const Scostamento punto = PuntoCurva(std::int16_t(Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
-    return InPixel(m_tracciato, float(m_tracciato.CX + punto.X), float(m_tracciato.CY + punto.Y));
+    // The point as CALCOLA places it, so that it lands on its dot.
+    const PuntoCurva p = m_tracciato.punto(Alfa);
+    return m_tracciato.pixel(p.x, p.y);
 }
 
 QPointF Animazione::punto() const
 {
-    return inPixel(m_Alfa);
+    return pixelAl(m_Alfa);
 }
 
-QString Animazione::descrizione() const
+QString Animazione::lettura() const
 {
-    const CostantiCurva &c = *m_tracciato.curva;
-    const Scostamento punto = PuntoCurva(std::int16_t(m_Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
-    return QStringLiteral("Alfa %1 gradi: x %2; y %3")
-        .arg(m_Alfa)
-        .arg(Numeri::Testo(punto.X, 1), Numeri::Testo(punto.Y, 1));
+    return Lettura(m_Alfa, m_tracciato.punto(m_Alfa).scostamento);
 }
 
 QRect Animazione::riquadro() const
 {
-    const QSize dimensione(
-        QFontMetrics(carattere(14, true)).horizontalAdvance(QStringLiteral("Alfa 360°   x -8888,8   y -8888,8")) + 24,
-        QFontMetrics(carattere(14, true)).lineSpacing() + QFontMetrics(carattere(9, false)).lineSpacing() * 2 + 20);
+    const QFontMetrics grande(carattere(14, true)), piccolo(carattere(9, false));
+    const int larghezza = std::max({grande.horizontalAdvance(Lettura(360, {-8888.8, -8888.8})),
+                                    piccolo.horizontalAdvance(TastiInPausa), piccolo.horizontalAdvance(TastiInCorsa)});
+    const QSize dimensione(larghezza + 24, grande.lineSpacing() + piccolo.lineSpacing() * 2 + 20);
     return QRect(QPoint(int(m_tracciato.area.width()) - dimensione.width() - 16, 16), dimensione);
 }
 
@@ -165,10 +171,10 @@ QRect Animazione::zona() const
 {
     if (!m_attiva)
         return QRect();
-    const QPointF O = InPixel(m_tracciato, m_tracciato.CX, m_tracciato.CY);
+    const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY);
     QRectF r(O, O);
     for (int a = std::max(m_Alfa - Scia, 0); a <= m_Alfa; ++a) {
-        const QPointF p = inPixel(a);
+        const QPointF p = pixelAl(a);
         r |= QRectF(p, p);
         r |= QRectF(O, QPointF(p.x(), O.y())).normalized() | QRectF(O, QPointF(O.x(), p.y())).normalized();
     }
@@ -179,22 +185,21 @@ void Animazione::disegna(QPainter &pittore) const
 {
     if (!m_attiva)
         return;
-    const CostantiCurva &c = *m_tracciato.curva;
-    const Scostamento s = PuntoCurva(std::int16_t(m_Alfa), m_tracciato.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
-    const QPointF O = InPixel(m_tracciato, m_tracciato.CX, m_tracciato.CY), P = punto();
-    const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two parts
+    const Scostamento s = m_tracciato.punto(m_Alfa).scostamento;
+    const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY), P = punto();
+    const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two components
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
 
     // The trail: the last degrees the point went through.
-    QColor scia = QBColor(c.colore);
+    QColor scia = QBColor(m_tracciato.curva->colore);
     for (int a = std::max(m_Alfa - Scia, 0); a < m_Alfa; ++a) {
         scia.setAlphaF(0.15 + 0.6 * (a - m_Alfa + Scia) / Scia);
         pittore.setPen(QPen(scia, 5, Qt::SolidLine, Qt::RoundCap));
-        pittore.drawLine(inPixel(a), inPixel(a + 1));
+        pittore.drawLine(pixelAl(a), pixelAl(a + 1));
     }
 
-    // The two parts, their sum, and the lines that close the parallelogram.
+    // The two components, their sum, and the lines that close the parallelogram.
     pittore.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     pittore.drawLine(A, P);
     pittore.drawLine(B, P);
@@ -209,7 +214,7 @@ void Animazione::disegna(QPainter &pittore) const
 
     // The point.
     pittore.setPen(QPen(Qt::black, 1.5));
-    pittore.setBrush(QBColor(c.colore));
+    pittore.setBrush(QBColor(m_tracciato.curva->colore));
     pittore.drawEllipse(P, 6, 6);
 
     // The readout, with the keys.
@@ -220,11 +225,9 @@ void Animazione::disegna(QPainter &pittore) const
     pittore.setPen(Qt::black);
     pittore.setFont(carattere(14, true));
     const int riga = QFontMetrics(carattere(14, true)).lineSpacing();
-    pittore.drawText(r.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, Lettura(m_Alfa, s));
+    pittore.drawText(r.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, lettura());
     pittore.setFont(carattere(9, false));
     pittore.drawText(r.adjusted(12, 12 + riga, -12, -8), Qt::AlignLeft | Qt::AlignTop,
-                     (m_inPausa ? QStringLiteral("In pausa. Frecce: un grado; spazio: riprende\n")
-                                : QStringLiteral("Spazio: pausa; + e -: più veloce, più lenta\n"))
-                         + QStringLiteral("F5 o Esc: fine"));
+                     (m_inPausa ? TastiInPausa : TastiInCorsa) + QStringLiteral("\nF5 o Esc: fine"));
     pittore.restore();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screens/plot/figura.h"
+#include "screens/plot/tracciati.h"
 
 #include <QObject>
 #include <QRect>
@@ -10,7 +10,7 @@
 class QPainter;
 
 // How the last curve is made, shown over the plot: the angle Alfa going round in whole
-// degrees, the two parts of the point's position as vectors from the crossing of the
+// degrees, the two components of the point's position as vectors from the origin of the
 // axes (the horizontal one from ellipse A, the vertical one from ellipse B), the point
 // at the end of their sum with a short trail, and a readout. The screen paints it over
 // its drawing and never into it; it draws no curve and changes nothing else.
@@ -24,7 +24,9 @@ public:
     void avvia(const Tracciato &tracciato);
     void ferma();
     bool attiva() const { return m_attiva; }
+    bool inPausa() const { return m_inPausa; }
     int Alfa() const { return m_Alfa; }
+    int millisecondiPerGrado() const { return m_orologio.interval(); }
 
     void pausa();          // pauses a running animation, or runs a paused one on (from 0 after 360)
     void passo(int gradi); // pauses, and moves this many degrees within 0 to 360
@@ -34,8 +36,8 @@ public:
 
     // Where the point is now, logical pixels of the plot.
     QPointF punto() const;
-    // What it shows, for a screen reader: "Alfa 137 gradi: x 12,3; y -4,1".
-    QString descrizione() const;
+    // What the readout shows, and a screen reader reads: "α₁ = 137°; x = 12,3; y = −4,1".
+    QString lettura() const;
     void disegna(QPainter &pittore) const;
 
 signals:
@@ -45,9 +47,9 @@ signals:
     void descritta(const QString &testo);
 
 private:
-    QPointF inPixel(int Alfa) const;
-    QRect riquadro() const; // the readout's box
-    QRect zona() const;     // all that the animation covers now
+    QPointF pixelAl(int Alfa) const; // where the point is at Alfa, logical pixels
+    QRect riquadro() const;          // the readout's box
+    QRect zona() const;              // all that the animation covers now
     void vaiA(int Alfa);
 
     bool m_attiva = false;

@@ -3,18 +3,16 @@
 
 #include <cmath>
 
-Scostamento PuntoCurva(std::int16_t Alfa, float P1, double Va, double Vb, double Vc, double Vd, double Ve)
+PuntoCurva Punto(std::int16_t Alfa, float P1, const CostantiCurva &c, float CX, float CY)
 {
     const float t = float(Alfa) * P1;
-    const double u = double(t) * Ve;
-    const double X = Va * std::cos(double(t)) + Vb * std::sin(double(t));
-    const double Y = Vc * std::cos(u) + Vd * std::sin(u);
-    return {X, Y};
-}
-
-bool DentroGliAssi(Scostamento punto, float CX, float CY)
-{
-    return std::fabs(punto.X) <= double(CX) && std::fabs(punto.Y) <= double(CY);
+    const double u = double(t) * c.Ve;
+    const double X = c.Va * std::cos(double(t)) + c.Vb * std::sin(double(t));
+    const double Y = c.Vc * std::cos(u) + c.Vd * std::sin(u);
+    // Offsets that are not finite numbers fail the test, so such a point is skipped like
+    // one beyond the axes.
+    const bool dentro = std::fabs(X) <= double(CX) && std::fabs(Y) <= double(CY);
+    return {{X, Y}, float(CX + X), float(CY + Y), dentro};
 }
 
 std::int16_t ColoreSeguente(std::int16_t Miocolor)

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/plot/foglio.h"
 
-#include "screens/plot/curva.h"
-#include "screens/plot/figura.h"
+#include "screens/plot/tracciati.h"
 #include "surface/numeri.h"
 #include "surface/palette.h"
 
@@ -20,22 +19,18 @@ struct Voce
     QColor colore;
 };
 
-QList<Voce> vociDelTitolo(const Figura &figura)
+QList<Voce> vociDellIntestazione(const Tracciati &tracciati)
 {
     QList<Voce> voci;
-    for (const Tracciato &t : figura.tracciati())
-        if (const auto &c = t.curva) {
-            const auto n = [](double v) { return Numeri::Testo(v); };
-            voci.append(
-                {QStringLiteral("A %1 e %2, B %3 e %4, d %5").arg(n(c->Va), n(c->Vb), n(c->Vc), n(c->Vd), n(c->Ve)),
-                 QBColor(c->colore)});
-        }
+    for (const Tracciato &t : tracciati.elenco())
+        if (t.curva)
+            voci.append({TestoCostanti(*t.curva), QBColor(t.curva->colore)});
     return voci;
 }
 
-// The title's entries in lines as wide as the page, each line centred; returns the
+// The heading's entries in lines as wide as the page, each line centred; returns the
 // height it takes.
-qreal scriviTitolo(QPainter &pittore, QRectF pagina, const QList<Voce> &voci)
+qreal scriviIntestazione(QPainter &pittore, QRectF pagina, const QList<Voce> &voci)
 {
     const QFontMetricsF metrica(pittore.font(), pittore.device());
     const qreal spazio = metrica.horizontalAdvance(QStringLiteral("    "));
@@ -68,6 +63,12 @@ qreal scriviTitolo(QPainter &pittore, QRectF pagina, const QList<Voce> &voci)
 
 } // namespace
 
+QString TestoCostanti(const CostantiCurva &c)
+{
+    const auto n = [](double v) { return Numeri::Testo(v); };
+    return QStringLiteral("A: %1 e %2; B: %3 e %4; d = %5").arg(n(c.Va), n(c.Vb), n(c.Vc), n(c.Vd), n(c.Ve));
+}
+
 QRectF PostoDellaFigura(QSizeF area, QRectF spazio)
 {
     const QSizeF dimensione = area.scaled(spazio.size(), Qt::KeepAspectRatio);
@@ -76,40 +77,35 @@ QRectF PostoDellaFigura(QSizeF area, QRectF spazio)
     return posto;
 }
 
-void DisegnaFoglio(QPainter &pittore, QRectF pagina, const Figura &figura, bool titolo)
+void DisegnaFoglio(QPainter &pittore, QRectF pagina, const Tracciati &tracciati, bool intestazione)
 {
-    if (figura.tracciati().empty())
+    if (tracciati.elenco().empty())
         return;
     pittore.save();
     QFont carattere = pittore.font();
     carattere.setPointSizeF(11);
     pittore.setFont(carattere);
-    const QList<Voce> voci = vociDelTitolo(figura);
-    if (titolo && !voci.isEmpty())
-        pagina.setTop(pagina.top() + scriviTitolo(pittore, pagina, voci));
-    const QSizeF area = figura.tracciati().back().area;
+    const QList<Voce> voci = vociDellIntestazione(tracciati);
+    if (intestazione && !voci.isEmpty())
+        pagina.setTop(pagina.top() + scriviIntestazione(pittore, pagina, voci));
+    const QSizeF area = tracciati.elenco().back().area;
     const QRectF posto = PostoDellaFigura(area, pagina);
     const qreal s = posto.width() / area.width(); // page units for one pixel of the screen
     pittore.setClipRect(posto);
     pittore.setRenderHint(QPainter::Antialiasing, false);
     pittore.translate(posto.topLeft());
-    for (const Tracciato &t : figura.tracciati()) {
+    for (const Tracciato &t : tracciati.elenco()) {
         const qreal lato = t.DrawWidth * s;
-        const auto in = [&](float x, float y) { return InPixel(t, x, y) * s; };
+        const auto in = [&](float x, float y) { return t.pixel(x, y) * s; };
         pittore.setPen(QPen(QBColor(0), lato, Qt::SolidLine, Qt::SquareCap));
         pittore.drawLine(in(t.CX, 0), in(t.CX, t.ScaleHeight));
         pittore.drawLine(in(0, t.CY), in(t.ScaleWidth, t.CY));
         if (!t.curva)
             continue;
-        const CostantiCurva &c = *t.curva;
-        const QColor colore = QBColor(c.colore);
-        for (std::int16_t Alfa = 0; Alfa <= 360; ++Alfa) {
-            const Scostamento punto = PuntoCurva(Alfa, t.P1, c.Va, c.Vb, c.Vc, c.Vd, c.Ve);
-            if (DentroGliAssi(punto, t.CX, t.CY))
-                pittore.fillRect(QRectF(in(float(t.CX + punto.X), float(t.CY + punto.Y)) - QPointF(lato, lato) / 2,
-                                        QSizeF(lato, lato)),
-                                 colore);
-        }
+        const QColor colore = QBColor(t.curva->colore);
+        for (int Alfa = 0; Alfa <= 360; ++Alfa)
+            if (const PuntoCurva p = t.punto(Alfa); p.dentro)
+                pittore.fillRect(QRectF(in(p.x, p.y) - QPointF(lato, lato) / 2, QSizeF(lato, lato)), colore);
     }
     pittore.restore();
 }
@@ -120,7 +116,13 @@ void ImpostaPagina(QPagedPaintDevice &dispositivo)
                                           QPageLayout::Millimeter));
 }
 
-QByteArray FiguraInPdf(const Figura &figura, bool titolo)
+QRectF AreaStampabile(const QPagedPaintDevice &dispositivo)
+{
+    // The PDF writer's and the printer's own resolution is their logical dpi.
+    return QRectF(QPointF(0, 0), dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX()).size());
+}
+
+QByteArray FiguraInPdf(const Tracciati &tracciati, bool intestazione)
 {
     QByteArray dati;
     QBuffer buffer(&dati);
@@ -133,7 +135,6 @@ QByteArray FiguraInPdf(const Figura &figura, bool titolo)
     QPainter pittore;
     if (!pittore.begin(&pdf))
         return QByteArray();
-    DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), figura,
-                  titolo);
+    DisegnaFoglio(pittore, AreaStampabile(pdf), tracciati, intestazione);
     return pittore.end() ? dati : QByteArray();
 }

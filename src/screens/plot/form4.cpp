@@ -10,7 +10,6 @@
 #include "surface/esporta.h"
 #include "surface/gradi.h"
 #include "surface/messaggio.h"
-#include "surface/numeri.h"
 #include "surface/palette.h"
 #include "surface/pulsante.h"
 #include "surface/twips.h"
@@ -35,8 +34,7 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
     Command3 = Crea<Pulsante>(QStringLiteral("ESCI"), this, Twips(960, 1800, 1695, 615));
     Command2 = Crea<Pulsante>(QStringLiteral("Cancella e riprendi"), this, Twips(3000, 720, 1695, 615));
     Command1 = Crea<Pulsante>(QStringLiteral("RIPRENDI"), this, Twips(960, 720, 1695, 615));
-    setTabOrder(Command3, Command2);
-    setTabOrder(Command2, Command1);
+    OrdineDiTabulazione({Command3, Command2, Command1});
     Command3->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
@@ -49,9 +47,9 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
     m_menu->addAction(
         Azione(QStringLiteral("Salva la figura…"), QKeySequence(Qt::CTRL | Qt::Key_S), &Form4::SalvaLaFigura));
     m_menu->addAction(Azione(QStringLiteral("Stampa…"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form4::Stampa));
-    m_titolo = m_menu->addAction(QStringLiteral("Titolo con le costanti, su stampa e PDF"));
-    m_titolo->setCheckable(true);
-    m_titolo->setChecked(true);
+    m_intestazione = m_menu->addAction(QStringLiteral("Intestazione con le costanti (stampa e PDF)"));
+    m_intestazione->setCheckable(true);
+    m_intestazione->setChecked(true);
     m_menu->addSeparator();
     m_menu->addAction(
         Azione(QStringLiteral("Mostra come nasce la curva"), QKeySequence(Qt::Key_F5), &Form4::MostraComeNasce));
@@ -83,7 +81,7 @@ void Form4::TastiDellAnimazione()
     tasto({Qt::Key_Plus, Qt::Key_Equal}, [this] { m_animazione.piuVeloce(); });
     tasto({Qt::Key_Minus}, [this] { m_animazione.piuLento(); });
     connect(&m_animazione, &Animazione::cambiata, this, qOverload<const QRect &>(&QWidget::update));
-    connect(&m_animazione, &Animazione::descritta, this, &Schermo::DescriviFigura);
+    connect(&m_animazione, &Animazione::descritta, this, &Schermo::DescriviDisegno);
 }
 
 void Form4::Form_Activate()
@@ -109,25 +107,23 @@ void Form4::CALCOLA()
                  *d = std::get_if<double>(&Vd), *e = std::get_if<double>(&Ve);
     Tracciato tracciato = TracciatoAttuale();
     if (!a || !b || !c || !d || !e) {
-        m_figura.aggiungi(tracciato);
+        m_tracciati.aggiungi(tracciato);
         return;
     }
 
     ::Form3 &costanti = app::Form3();
     costanti.Miocolor = ColoreSeguente(costanti.Miocolor);
+    tracciato.curva = CostantiCurva{*a, *b, *c, *d, *e, costanti.Miocolor};
     const QColor colore = QBColor(costanti.Miocolor);
     int dentro = 0;
-    for (std::int16_t Alfa = 0; Alfa <= 360; ++Alfa) {
-        const Scostamento punto = PuntoCurva(Alfa, P1, *a, *b, *c, *d, *e);
-        if (DentroGliAssi(punto, CX, CY)) {
-            PSet(float(CX + punto.X), float(CY + punto.Y), colore);
+    for (int Alfa = 0; Alfa <= 360; ++Alfa)
+        if (const PuntoCurva p = tracciato.punto(Alfa); p.dentro) {
+            PSet(p.x, p.y, colore);
             ++dentro;
         }
-    }
-    tracciato.curva = CostantiCurva{*a, *b, *c, *d, *e, costanti.Miocolor};
-    m_figura.aggiungi(tracciato);
+    m_tracciati.aggiungi(tracciato);
     ++m_curve;
-    DescriviCurve(dentro);
+    DescriviCurve(*tracciato.curva, dentro);
 }
 
 Tracciato Form4::TracciatoAttuale() const
@@ -135,12 +131,11 @@ Tracciato Form4::TracciatoAttuale() const
     return Tracciato{QSizeF(size()), ScaleWidth(), ScaleHeight(), P1, CX, CY, DrawWidth(), std::nullopt};
 }
 
-void Form4::DescriviCurve(int dentro)
+void Form4::DescriviCurve(const CostantiCurva &ultima, int dentro)
 {
     const QString curve = m_curve == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(m_curve);
-    const auto n = [](const Costante &v) { return Numeri::Testo(std::get<double>(v)); };
-    Descrivi(QStringLiteral("%1; l'ultima in %2: A %3 e %4, B %5 e %6, d %7; %8 punti visibili su 361")
-                 .arg(curve, NomeColore(app::Form3().Miocolor), n(Va), n(Vb), n(Vc), n(Vd), n(Ve))
+    Descrivi(QStringLiteral("%1; l'ultima in %2 (%3); %4 punti visibili su 361")
+                 .arg(curve, NomeColore(ultima.colore), TestoCostanti(ultima))
                  .arg(dentro));
 }
 
@@ -177,14 +172,14 @@ void Form4::changeEvent(QEvent *evento)
 void Form4::NessunaCurva()
 {
     m_curve = 0;
-    m_figura.cancella();
+    m_tracciati.cancella();
     Descrivi(QStringLiteral("Nessuna curva"));
 }
 
 void Form4::Descrivi(const QString &descrizione)
 {
     m_descrizione = descrizione;
-    DescriviFigura(descrizione);
+    DescriviDisegno(descrizione);
 }
 
 void Form4::contextMenuEvent(QContextMenuEvent *evento)
@@ -221,7 +216,8 @@ bool Form4::SalvaLaFiguraIn(const QString &nome)
     // A PDF is drawn again from the curves' numbers; anything else is the picture at its pixels.
     const bool pdf = nome.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     QString perche;
-    if (ScriviFile(nome, pdf ? FiguraInPdf(m_figura, m_titolo->isChecked()) : Png(ImmagineDelDisegno(disegno())),
+    if (ScriviFile(nome,
+                   pdf ? FiguraInPdf(m_tracciati, m_intestazione->isChecked()) : Png(ImmagineDelDisegno(disegno())),
                    perche))
         return true;
     MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1\n\n%2")
@@ -239,8 +235,7 @@ void Form4::Stampa()
     QPainter pittore;
     bool stampata = pittore.begin(&stampante);
     if (stampata) {
-        const QSizeF pagina = stampante.pageLayout().paintRectPixels(stampante.resolution()).size();
-        DisegnaFoglio(pittore, QRectF(QPointF(0, 0), pagina), m_figura, m_titolo->isChecked());
+        DisegnaFoglio(pittore, AreaStampabile(stampante), m_tracciati, m_intestazione->isChecked());
         // The spooler, or the PDF file, may refuse the page only when it is handed over.
         stampata = pittore.end() && stampante.printerState() != QPrinter::Error;
     }
@@ -252,7 +247,7 @@ void Form4::MostraComeNasce()
 {
     if (m_animazione.attiva())
         return FermaAnimazione();
-    const Tracciato *ultima = m_figura.ultimaCurva();
+    const Tracciato *ultima = m_tracciati.ultimaCurva();
     if (!ultima)
         return;
     addActions(m_tastiAnimazione);
@@ -266,7 +261,7 @@ void Form4::FermaAnimazione()
     for (QAction *azione : m_tastiAnimazione)
         removeAction(azione);
     m_animazione.ferma();
-    DescriviFigura(m_descrizione);
+    DescriviDisegno(m_descrizione);
 }
 
 void Form4::Command3_Click()

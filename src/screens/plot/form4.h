@@ -3,7 +3,7 @@
 
 #include "screens/constants/form3.h"
 #include "screens/plot/animazione.h"
-#include "screens/plot/figura.h"
+#include "screens/plot/tracciati.h"
 #include "surface/schermo.h"
 
 class Pulsante;
@@ -18,7 +18,7 @@ public:
     Form4();
 
     float P1 = 0; // degrees to radians
-    float CX = 0; // crossing of the axes, user units
+    float CX = 0; // origin of the axes, user units
     float CY = 0;
     Costante Va, Vb, Vc, Vd, Ve; // copies of the constants, taken at activation
 
@@ -36,7 +36,7 @@ public:
     void Stampa();
     void MostraComeNasce(); // starts, or stops, the animation of the last curve
 
-    const Figura &figura() const { return m_figura; }
+    const Tracciati &tracciati() const { return m_tracciati; }
     Animazione &animazione() { return m_animazione; }
     QMenu *menu() const { return m_menu; }
 
@@ -49,7 +49,7 @@ protected:
 private:
     void CALCOLA();
     Tracciato TracciatoAttuale() const;
-    void DescriviCurve(int dentro);
+    void DescriviCurve(const CostantiCurva &ultima, int dentro);
     void NessunaCurva();
     void Descrivi(const QString &descrizione);
     void FermaAnimazione();
@@ -58,9 +58,9 @@ private:
 
     int m_curve = 0; // curves on the drawing since it was last cleared
     QString m_descrizione;
-    Figura m_figura; // what the drawing holds, to draw it again on paper
+    Tracciati m_tracciati; // what the drawing holds, to draw it again on paper
     Animazione m_animazione;
     QMenu *m_menu;
-    QAction *m_titolo;
+    QAction *m_intestazione;
     QList<QAction *> m_tastiAnimazione; // in force while the animation runs
 };

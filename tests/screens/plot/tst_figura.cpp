@@ -8,22 +8,9 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QMenu>
 #include <QPainter>
 
 namespace {
-
-// A plot area of 1000 by 510 pixels, one curve drawn; at 0.51 a user unit is 5 pixels.
-Form4 &disegna(const QList<double> &v)
-{
-    app::Form2().Incr = 0.51;
-    Form3 &c = app::Form3();
-    c.VALa = v[0], c.VALb = v[1], c.VALc = v[2], c.VALd = v[3], c.VALe = v[4];
-    c.Miocolor = 0;
-    app::Form4().resize(1000, 510);
-    app::Form4().Form_Activate();
-    return app::Form4();
-}
 
 // The smallest rectangle holding every pixel of this colour, or that is not white.
 QRect disegnato(const QImage &immagine, QColor colore = {})
@@ -48,20 +35,20 @@ private slots:
     // At every angle the animated point lies on the dot that CALCOLA drew for it.
     void ilPuntoCadeSullaCurva_data()
     {
-        QTest::addColumn<QList<double>>("costanti");
+        QTest::addColumn<QList<Costante>>("costanti");
         QTest::addColumn<int>("Alfa");
-        const QList<double> tipiche{20, 15, 10, 5, 2}, lissajous{40, 0, 0, 30, 3}, aperta{30, 10, 20, 15, 1.5};
+        const QList<Costante> lissajous{40.0, 0.0, 0.0, 30.0, 3.0}, aperta{30.0, 10.0, 20.0, 15.0, 1.5};
         for (int Alfa : {0, 137, 250})
-            QTest::addRow("20 15 10 5 2, %d", Alfa) << tipiche << Alfa;
+            QTest::addRow("20 15 10 5 2, %d", Alfa) << Tipiche << Alfa;
         for (int Alfa : {20, 100})
             QTest::addRow("40 0 0 30 3, %d", Alfa) << lissajous << Alfa;
         QTest::addRow("30 10 20 15 1.5, 300") << aperta << 300;
     }
     void ilPuntoCadeSullaCurva()
     {
-        QFETCH(QList<double>, costanti);
+        QFETCH(QList<Costante>, costanti);
         QFETCH(int, Alfa);
-        Form4 &f = disegna(costanti);
+        Form4 &f = attiva(costanti);
         f.MostraComeNasce();
         f.animazione().passo(Alfa);
         QCOMPARE(f.disegno().colore(f.animazione().punto()), QBColor(1));
@@ -69,7 +56,7 @@ private slots:
 
     void lAnimazioneNonTocca()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         const QImage prima = f.disegno().immagine();
         f.MostraComeNasce();
         f.animazione().avanza();
@@ -77,20 +64,21 @@ private slots:
         f.grab(); // painted with the overlay
         QCOMPARE(f.disegno().immagine(), prima);
         QCOMPARE(app::Form3().Miocolor, std::int16_t(1));
-        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("figura")))
+        QTRY_COMPARE(QAccessible::queryAccessibleInterface(f.findChild<QObject *>(QStringLiteral("disegno")))
                          ->text(QAccessible::Name),
-                     QStringLiteral("Alfa 90 gradi: x 15,0; y -10,0"));
+                     f.animazione().lettura());
+        QVERIFY(f.animazione().lettura().contains(QStringLiteral("90°; x = 15,0; y = \u221210,0")));
         f.Command1_Click(); // "RIPRENDI" ends it
         QVERIFY(!f.animazione().attiva());
     }
 
     void laPaginaHaLaFormaDelloSchermo()
     {
-        Form4 &f = disegna({0, 0, 0, 0, 0}); // axes, and the dots on their crossing
+        Form4 &f = attiva({0.0, 0.0, 0.0, 0.0, 0.0}); // axes, and the dots on their crossing
         QImage pagina(1400, 1000, QImage::Format_RGB32);
         pagina.fill(Qt::white);
         QPainter pittore(&pagina);
-        DisegnaFoglio(pittore, pagina.rect(), f.figura(), false);
+        DisegnaFoglio(pittore, pagina.rect(), f.tracciati(), false);
         pittore.end();
         const QRect figura = disegnato(pagina); // the axes reach its edges
         QCOMPARE(qRound(figura.width() * 510.0 / figura.height()), 1000);
@@ -100,11 +88,11 @@ private slots:
     // on the same pixels.
     void ilFoglioComeLoSchermo()
     {
-        Form4 &f = disegna({30, 10, 20, 15, 1.5});
+        Form4 &f = attiva({30.0, 10.0, 20.0, 15.0, 1.5});
         QImage pagina(f.disegno().area(), QImage::Format_RGB32);
         pagina.fill(Qt::white);
         QPainter pittore(&pagina);
-        DisegnaFoglio(pittore, pagina.rect(), f.figura(), false);
+        DisegnaFoglio(pittore, pagina.rect(), f.tracciati(), false);
         pittore.end();
         QCOMPARE(disegnato(pagina, QBColor(1)), disegnato(ImmagineDelDisegno(f.disegno()), QBColor(1)));
     }
@@ -113,7 +101,7 @@ private slots:
     // PNG are the drawing as the screen shows it, pixel for pixel, on the same white.
     void laCopiaEIlPngComeLoSchermo()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         for (Pulsante *pulsante : {f.Command1, f.Command2, f.Command3})
             pulsante->hide();
         QImage schermo = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -154,14 +142,13 @@ private slots:
 
     void ilSalvataggioNonRiuscitoSiDice()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         Messaggi messaggi;
         QVERIFY(!f.SalvaLaFiguraIn(QStringLiteral("/non/esiste/figura.pdf")));
         QCOMPARE(messaggi.testi.size(), 1);
         QVERIFY(messaggi.testi[0].startsWith(
             QStringLiteral("Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf\n\n")));
         QVERIFY(messaggi.testi[0].size() > 80); // and why
-        QCOMPARE(f.figura().tracciati().size(), 1u);
     }
 
     // The type of the file is the one its name says.
@@ -183,24 +170,46 @@ private slots:
         QTEST(NomeConSuffisso(nome, QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), scelto), "salvato");
     }
 
-    void ilMenuSiLegge()
+    // The animation's keys through the screen's own shortcuts, as the user presses them.
+    void iTastiDellAnimazione()
     {
-        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(app::Form4().menu());
-        QStringList nomi;
-        for (int i = 0; i < menu->childCount(); ++i)
-            nomi << menu->child(i)->text(QAccessible::Name);
-        QCOMPARE(nomi, QStringList({"Copia la figura", "Salva la figura…", "Stampa…",
-                                    "Titolo con le costanti, su stampa e PDF", "", "Mostra come nasce la curva"}));
+        Form4 &f = attiva(Tipiche);
+        QVERIFY(mostra(f));
+        const Animazione &a = f.animazione();
+        const auto tasti = [&](std::initializer_list<Qt::Key> elenco) {
+            for (Qt::Key tasto : elenco)
+                QTest::keyClick(&f, tasto);
+        };
+        tasti({Qt::Key_F5, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}); // runs; a degree on, paused
+        QVERIFY(a.attiva() && a.inPausa() && a.Alfa() == 1);
+        tasti({Qt::Key_Left, Qt::Key_Left, Qt::Key_Space}); // not below 0; runs on
+        QVERIFY(!a.inPausa() && a.Alfa() == 0);
+        tasti({Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Plus});
+        QCOMPARE(a.millisecondiPerGrado(), 12); // the fastest: a turn in 4.5 seconds
+        tasti({Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus});
+        QCOMPARE(a.millisecondiPerGrado(), 100); // the slowest: a turn in 36 seconds
+        f.animazione().passo(359);
+        tasti({Qt::Key_Space});
+        f.animazione().avanza(); // at 360 it stops there, paused
+        QVERIFY(a.inPausa() && a.Alfa() == 360);
+        tasti({Qt::Key_Space}); // and runs on from 0
+        QVERIFY(!a.inPausa() && a.Alfa() == 0);
+        tasti({Qt::Key_Escape});
+        QVERIFY(!a.attiva());
+        tasti({Qt::Key_F5});
+        QVERIFY(a.attiva());
+        tasti({Qt::Key_F5});
+        QVERIFY(!a.attiva());
     }
 
     void lElencoDelleCurve()
     {
-        Form4 &f = disegna({20, 15, 10, 5, 2});
+        Form4 &f = attiva(Tipiche);
         for (int i = 0; i < 20; ++i)
             f.Form_Activate();
-        QCOMPARE(f.figura().tracciati().size(), 15u); // one a colour: a curve drawn again covers its twin
+        QCOMPARE(f.tracciati().elenco().size(), 15u); // one a colour: a curve drawn again covers its twin
         f.Command2_Click();
-        QVERIFY(f.figura().tracciati().empty());
+        QVERIFY(f.tracciati().elenco().empty());
     }
 };
 

@@ -5,30 +5,6 @@
 
 #include <bit>
 
-Q_DECLARE_METATYPE(Costante)
-
-namespace {
-
-const QList<Costante> Tipiche = {20.0, 15.0, 10.0, 5.0, 2.0};
-
-void imposta(const QList<Costante> &v, double Incr = 0.51)
-{
-    app::Form2().Incr = Incr;
-    std::tie(app::Form3().VALa, app::Form3().VALb, app::Form3().VALc, app::Form3().VALd, app::Form3().VALe) =
-        std::tie(v[0], v[1], v[2], v[3], v[4]);
-}
-
-// A plot area of 1000 by 510 pixels: at 0.51 one user unit is 5 pixels across and down.
-Form4 &attiva(const QList<Costante> &valori, double Incr = 0.51)
-{
-    imposta(valori, Incr);
-    app::Form4().resize(1000, 510);
-    app::Form4().Form_Activate();
-    return app::Form4();
-}
-
-} // namespace
-
 class TestForm4 : public QObject
 {
     Q_OBJECT
@@ -43,9 +19,10 @@ private slots:
         QCOMPARE(f.Point(125, 41), QBColor(1)); // 90 degrees
         // At 7 degrees A's angle rounded to a float differs from the double product;
         // B's angle is that float times d, in double.
-        const Scostamento s = PuntoCurva(7, GradoInRadianti, 1, 0, 1, 0, 1.3);
-        QCOMPARE(s.X, 0.99254615152965953); // 0.99254615175665883 from the double product
-        QCOMPARE(s.Y, 0.98741380656252586);
+        const PuntoCurva p = Punto(7, GradoInRadianti, {1, 0, 1, 0, 1.3, 0}, 110, 51);
+        QCOMPARE(p.scostamento.X, 0.99254615152965953); // 0.99254615175665883 from the double product
+        QCOMPARE(p.scostamento.Y, 0.98741380656252586);
+        QCOMPARE(std::bit_cast<quint32>(p.x), std::bit_cast<quint32>(float(110 + 0.99254615152965953)));
     }
 
     void gliAssiEIlPunto()
@@ -59,12 +36,13 @@ private slots:
         QCOMPARE(conta(img, QBColor(0), QRect(0, 254, 10, 2)), 20);
         QCOMPARE(conta(img, QBColor(1), QRect(549, 254, 2, 2)), conta(img, QBColor(1)));
         QCOMPARE(conta(img, QBColor(1)), 4);
-        // On the axes' ends a dot is drawn; past them, or not a number, it is not.
-        QVERIFY(DentroGliAssi({110, 51}, 110, 51));
-        QVERIFY(DentroGliAssi({-110, -51}, 110, 51));
-        QVERIFY(!DentroGliAssi({110.00001, 0}, 110, 51));
-        QVERIFY(!DentroGliAssi({0, -51.00001}, 110, 51));
-        QVERIFY(!DentroGliAssi({0, qQNaN()}, 110, 51));
+        // At 0 degrees the offsets are the major axes, exactly. On the axes' ends a dot is
+        // drawn; past them, or not a number, it is not.
+        const auto dentro = [](double X, double Y) {
+            return Punto(0, GradoInRadianti, {X, 0, Y, 0, 1, 0}, 110, 51).dentro;
+        };
+        QVERIFY(dentro(110, 51) && dentro(-110, -51));
+        QVERIFY(!dentro(110.00001, 0) && !dentro(0, -51.00001) && !dentro(0, qQNaN()));
     }
 
     // Each curve in the next colour, over the earlier ones.
@@ -112,16 +90,15 @@ private slots:
 
     void cancellaERiprendi()
     {
-        Form4 &f = app::Form4();
-        imposta(Tipiche);
-        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 1; }));
+        Form4 &f = attiva(Tipiche); // the constants, and a first curve
+        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 2; }));
         f.Command2_Click(); // "Cancella e riprendi": axes and curves go, the constants come
         QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
-        QCOMPARE(conta(f.disegno().immagine(), QBColor(0)) + conta(f.disegno().immagine(), QBColor(1)), 0);
-        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 2; }));
+        QCOMPARE(conta(f.disegno().immagine(), QBColor(0)) + conta(f.disegno().immagine(), QBColor(2)), 0);
+        QVERIFY(mostra(f, [&] { return app::Form3().Miocolor == 3; }));
         f.Command1_Click(); // "RIPRENDI" keeps them
         QVERIFY(QTest::qWaitForWindowActive(&app::Form3()));
-        QVERIFY(conta(f.disegno().immagine(), QBColor(2)) > 0);
+        QVERIFY(conta(f.disegno().immagine(), QBColor(3)) > 0);
         QVERIFY(f.isVisible());
     }
 };
