@@ -57,6 +57,14 @@ QString Lettura(int Alfa, Scostamento s)
     return QStringLiteral("α₁ = %1°; x = %2; y = %3").arg(Alfa).arg(numero(s.X), numero(s.Y));
 }
 
+// What the readout says of a point that the plot has no dot for.
+QString LetturaSenzaPunto(int Alfa, Scostamento s)
+{
+    if (!std::isfinite(s.X) || !std::isfinite(s.Y))
+        return QStringLiteral("α₁ = %1°: il punto non si può calcolare").arg(Alfa);
+    return QStringLiteral("α₁ = %1°: il punto è fuori dagli assi").arg(Alfa);
+}
+
 // The keys under the readout, which change with the pause.
 const QString TastiInPausa = QStringLiteral("In pausa. Frecce: un grado; barra spaziatrice: riprende");
 const QString TastiInCorsa = QStringLiteral("Barra spaziatrice: pausa; + e -: più veloce, più lenta");
@@ -153,15 +161,24 @@ QPointF Animazione::punto() const
     return pixelAl(m_Alfa);
 }
 
+bool Animazione::visibile(int Alfa) const
+{
+    return m_tracciato.punto(Alfa).dentro;
+}
+
 QString Animazione::lettura() const
 {
-    return Lettura(m_Alfa, m_tracciato.punto(m_Alfa).scostamento);
+    const PuntoCurva p = m_tracciato.punto(m_Alfa);
+    return (p.dentro ? Lettura : LetturaSenzaPunto)(m_Alfa, p.scostamento);
 }
 
 QRect Animazione::riquadro() const
 {
     const QFontMetrics grande(carattere(14, true)), piccolo(carattere(9, false));
+    // As wide as the widest text it may show: a point within the axes has at most four digits.
     const int larghezza = std::max({grande.horizontalAdvance(Lettura(360, {-8888.8, -8888.8})),
+                                    grande.horizontalAdvance(LetturaSenzaPunto(360, {0, 0})),
+                                    grande.horizontalAdvance(LetturaSenzaPunto(360, {NAN, 0})),
                                     piccolo.horizontalAdvance(TastiInPausa), piccolo.horizontalAdvance(TastiInCorsa)});
     const QSize dimensione(larghezza + 24, grande.lineSpacing() + piccolo.lineSpacing() * 2 + 20);
     return QRect(QPoint(int(m_tracciato.area.width()) - dimensione.width() - 16, 16), dimensione);
@@ -174,6 +191,8 @@ QRect Animazione::zona() const
     const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY);
     QRectF r(O, O);
     for (int a = std::max(m_Alfa - Scia, 0); a <= m_Alfa; ++a) {
+        if (!visibile(a))
+            continue;
         const QPointF p = pixelAl(a);
         r |= QRectF(p, p);
         r |= QRectF(O, QPointF(p.x(), O.y())).normalized() | QRectF(O, QPointF(O.x(), p.y())).normalized();
@@ -185,19 +204,29 @@ void Animazione::disegna(QPainter &pittore) const
 {
     if (!m_attiva)
         return;
-    const Scostamento s = m_tracciato.punto(m_Alfa).scostamento;
-    const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY), P = punto();
-    const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two components
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
 
-    // The trail: the last degrees the point went through.
+    // The trail: the last degrees the point went through, where the plot has their dots.
     QColor scia = QBColor(m_tracciato.curva->colore);
     for (int a = std::max(m_Alfa - Scia, 0); a < m_Alfa; ++a) {
+        if (!visibile(a) || !visibile(a + 1))
+            continue;
         scia.setAlphaF(0.15 + 0.6 * (a - m_Alfa + Scia) / Scia);
         pittore.setPen(QPen(scia, 5, Qt::SolidLine, Qt::RoundCap));
         pittore.drawLine(pixelAl(a), pixelAl(a + 1));
     }
+    if (visibile(m_Alfa))
+        disegnaIlPunto(pittore);
+    disegnaLaLettura(pittore);
+    pittore.restore();
+}
+
+void Animazione::disegnaIlPunto(QPainter &pittore) const
+{
+    const Scostamento s = m_tracciato.punto(m_Alfa).scostamento;
+    const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY), P = punto();
+    const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two components
 
     // The two components, their sum, and the lines that close the parallelogram.
     pittore.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
@@ -216,8 +245,10 @@ void Animazione::disegna(QPainter &pittore) const
     pittore.setPen(QPen(Qt::black, 1.5));
     pittore.setBrush(QBColor(m_tracciato.curva->colore));
     pittore.drawEllipse(P, 6, 6);
+}
 
-    // The readout, with the keys.
+void Animazione::disegnaLaLettura(QPainter &pittore) const
+{
     const QRect r = riquadro();
     pittore.setPen(QPen(Qt::darkGray, 1));
     pittore.setBrush(QColor(255, 255, 255, 235));
@@ -229,5 +260,4 @@ void Animazione::disegna(QPainter &pittore) const
     pittore.setFont(carattere(9, false));
     pittore.drawText(r.adjusted(12, 12 + riga, -12, -8), Qt::AlignLeft | Qt::AlignTop,
                      (m_inPausa ? TastiInPausa : TastiInCorsa) + QStringLiteral("\nF5 o Esc: fine"));
-    pittore.restore();
 }

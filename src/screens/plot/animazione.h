@@ -36,7 +36,8 @@ public:
 
     // Where the point is now, logical pixels of the plot.
     QPointF punto() const;
-    // What the readout shows, and a screen reader reads: "α₁ = 137°; x = 12,3; y = −4,1".
+    // What the readout shows, and a screen reader reads: "α₁ = 137°; x = 12,3; y = −4,1",
+    // or that the point is beyond the axes or cannot be computed.
     QString lettura() const;
     void disegna(QPainter &pittore) const;
 
@@ -48,6 +49,11 @@ signals:
 
 private:
     QPointF pixelAl(int Alfa) const; // where the point is at Alfa, logical pixels
+    // Whether the plot has a dot at Alfa: a point beyond the axes, or not finite, has no
+    // place to be shown, and neither have its vectors.
+    bool visibile(int Alfa) const;
+    void disegnaIlPunto(QPainter &pittore) const; // the vectors and the point
+    void disegnaLaLettura(QPainter &pittore) const;
     QRect riquadro() const;          // the readout's box
     QRect zona() const;              // all that the animation covers now
     void vaiA(int Alfa);

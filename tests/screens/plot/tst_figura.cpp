@@ -52,6 +52,30 @@ private slots:
         f.MostraComeNasce();
         f.animazione().passo(Alfa);
         QCOMPARE(f.disegno().colore(f.animazione().punto()), QBColor(1));
+        const QImage schermo = f.grab().toImage(); // and so on screen, at any display scaling
+        QCOMPARE(schermo.pixelColor((f.animazione().punto() * schermo.devicePixelRatio()).toPoint()), QBColor(1));
+    }
+
+    // A point with no dot, beyond the axes or not a number, shows neither itself nor its
+    // vectors: the readout says why.
+    void ilPuntoSenzaPunto_data()
+    {
+        QTest::addColumn<QList<Costante>>("costanti");
+        QTest::addColumn<QString>("lettura");
+        QTest::addRow("fuori") << QList<Costante>{500.0, 0.0, 0.0, 0.0, 1.0} << "α₁ = 45°: il punto è fuori dagli assi";
+        QTest::addRow("infinito") << QList<Costante>{1.7e308, 1.7e308, 0.0, 0.0, 1.0}
+                                  << "α₁ = 45°: il punto non si può calcolare";
+    }
+    void ilPuntoSenzaPunto()
+    {
+        QFETCH(QList<Costante>, costanti);
+        Form4 &f = attiva(costanti);
+        const QImage disegno = f.grab().toImage();
+        f.MostraComeNasce();
+        f.animazione().passo(45);
+        QTEST(f.animazione().lettura(), "lettura");
+        const QImage conAnimazione = f.grab().toImage();
+        QCOMPARE(conAnimazione.copy(0, 100, 1000, 410), disegno.copy(0, 100, 1000, 410)); // below the readout
     }
 
     void lAnimazioneNonTocca()
