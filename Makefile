@@ -64,11 +64,11 @@ test:
 	ctest --preset default
 
 # The whole-program road under mutter (X11) and under weston, mutter and kwin as
-# Wayland sessions, each with and without XWayland.
+# Wayland sessions, each with and without XWayland. REPEAT=N runs each row N times.
 test-desktop:
 	$(call installa,$(DESKTOP_PACKAGES))
 	$(compila)
-	ctest --preset desktop
+	REPEAT=$(REPEAT) ctest --preset desktop
 
 # The README's `make test` in a new Debian root that has nothing but make and git:
 # DEBIAN=12 (the default), 13 (with `make test-desktop` too) or testing.
