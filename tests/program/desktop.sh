@@ -33,11 +33,8 @@ chmod 700 "$lavoro"
 # The palette colours the road looks for on the screen.
 PAGINA='#FFFFFF' ANELLO='#800000' CASELLA_ROSSA='#FF0000' PRIMA_CURVA='#000080' SECONDA_CURVA='#008000' TERZA_CURVA='#008080'
 
-errore() {
-    errori=$((errori + 1))
-    local schermata=${TMPDIR:-/tmp}/ordelio-$desktop-$giro-$errori.png
-    echo "FAIL $desktop (run $giro): $* (screen in $schermata)"; import -window root "$schermata"
-}
+# A failure keeps the screen as it was, one file for each.
+errore() { errori=$((errori + 1)) && local s=${TMPDIR:-/tmp}/ordelio-$desktop-$giro-$errori.png; echo "FAIL $desktop (run $giro): $* (screen in $s)"; import -window root "$s"; }
 # How many pixels of this colour the screen shows.
 conta() { import -window root png:- | convert - -format %c histogram:info:- | awk -v c="$1" '$3 == c { n = $1 } END { print n + 0 }'; }
 # Runs the command until it succeeds, for ten seconds at most.
@@ -55,9 +52,7 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     : >"$lavoro/display"
     sfondo Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$lavoro/display" 2>/dev/null
     entro test -s "$lavoro/display"
-    n=$(cat "$lavoro/display")
-    export DISPLAY=:$n
-    ambiente=(DISPLAY=":$n")
+    n=$(cat "$lavoro/display") && export DISPLAY=:$n && ambiente=(DISPLAY=":$n")
     touch "$lavoro/prima" # X sockets made after this are the compositor's
     case $desktop in
     openbox | wine) sfondo openbox --sm-disable >"$lavoro/log" 2>&1 ;;
@@ -191,10 +186,7 @@ strada() { # the road; the steps that switch windows or close one by hand only w
 
 for desktop in "$@"; do
     perche=$(manca)
-    if [ -n "$perche" ]; then
-        echo "$desktop: skipped, $perche"
-        continue
-    fi
+    [ -n "$perche" ] && echo "$desktop: skipped, $perche" && continue
     volte=${REPEAT:-1}
     [[ $desktop == mutter* && $volte -lt 3 ]] && volte=3
     passate=0
@@ -202,18 +194,15 @@ for desktop in "$@"; do
         # A nested compositor that dies under the road is the test machine's fault, not
         # the program's: the road runs once more on a new one.
         for volta in 1 2; do
-            errori=0
-            avvia_desktop
-            strada
-            morto=0
+            errori=0 morto=0
+            avvia_desktop; strada
             vivo || morto=1
             chiudi
-            [ "$errori" -gt 0 ] && [ "$morto" = 1 ] && [ "$volta" = 1 ] || break
+            [ "$errori" -eq 0 ] && passate=$((passate + 1)) && break
+            echo "$desktop: the desktop's log ends:" && tail -n 15 "$lavoro/log" | sed 's/^/    /'
+            [ "$morto" = 1 ] && [ "$volta" = 1 ] || { fallito=1; break; }
             echo "$desktop: the desktop died during the road: once more, on a new one"
         done
-        [ "$errori" -eq 0 ] && passate=$((passate + 1)) && continue
-        fallito=1
-        echo "$desktop: the desktop's log ends:" && tail -n 15 "$lavoro/log" | sed 's/^/    /'
     done
     echo "$desktop: done, $passate of $volte runs passed${LINGUA:+ ($LINGUA)}"
 done
