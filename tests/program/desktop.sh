@@ -59,8 +59,14 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     mutter-x11) sfondo dbus-run-session -- mutter --x11 --replace >"$lavoro/log" 2>&1 ;;
     weston*) sfondo weston --backend=x11-backend.so --width=1024 --height=768 --socket=w$n --idle-time=0 \
                  $([ "$desktop" = weston+xwayland ] && echo --xwayland) >"$lavoro/log" 2>&1 ;;
-    mutter*) MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 sfondo dbus-run-session -- mutter --wayland --nested \
-                 --wayland-display=w$n $([ "$desktop" = mutter ] && echo --no-x11) >"$lavoro/log" 2>&1 ;;
+    mutter*) senza_x=$([ "$desktop" = mutter ] && echo --no-x11) devkit=
+        if mutter --help 2>&1 | grep -q -- --nested; then
+            MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 sfondo dbus-run-session -- mutter --wayland --nested \
+                --wayland-display=w$n $senza_x >"$lavoro/log" 2>&1
+        else # mutter 49 on: its devkit, a viewer of its screen through PipeWire, with its input
+            devkit=1 && sfondo dbus-run-session -- sh -c "pipewire & sleep 1; wireplumber & sleep 1; GSK_RENDERER=cairo GDK_BACKEND=x11 \
+                exec mutter --devkit --wayland-display=w$n $senza_x" >"$lavoro/log" 2>&1
+        fi ;;
     kwin*) # a copy, as Debian's binary carries a file capability that a container refuses
         cp /usr/bin/kwin_wayland "$lavoro/kwin_wayland"
         sfondo dbus-run-session -- "$lavoro/kwin_wayland" --x11-display ":$n" --width 1024 --height 768 --socket w$n \
@@ -70,6 +76,7 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     case $desktop in
     openbox | wine | mutter-x11) entro gestito ;;
     *) entro test -S "$lavoro/w$n" && sleep 2
+       [[ $desktop == mutter* && -n $devkit ]] && entro xdotool search --name '^Mutter Development Kit$' windowmove 0 0 windowsize 1024 768
        ambiente=(WAYLAND_DISPLAY=w$n XDG_SESSION_TYPE=wayland)
        # XWayland's display: the first X socket that the compositor made (mutter makes a
        # second one, for its own services). A dead server's socket may be made anew.
@@ -90,7 +97,8 @@ x11() { [ "$desktop" = openbox ] || [ "$desktop" = wine ] || [ "$desktop" = mutt
 manca() {
     case $desktop in
     mutter-x11) mutter --help 2>&1 | grep -q -- --x11 || echo "this mutter has no X11 backend" ;;
-    mutter*) mutter --help 2>&1 | grep -q -- --nested || echo "this mutter cannot run nested" ;;
+    mutter*) mutter --help 2>&1 | grep -q -- --nested || [ -x /usr/libexec/mutter-devkit ] ||
+                 echo "this mutter runs neither nested nor in its devkit (mutter-dev-bin)" ;;
     esac
 }
 
