@@ -59,14 +59,10 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     mutter-x11) sfondo dbus-run-session -- mutter --x11 --replace >"$lavoro/log" 2>&1 ;;
     weston*) sfondo weston --backend=x11-backend.so --width=1024 --height=768 --socket=w$n --idle-time=0 \
                  $([ "$desktop" = weston+xwayland ] && echo --xwayland) >"$lavoro/log" 2>&1 ;;
-    mutter*) senza_x=$([ "$desktop" = mutter ] && echo --no-x11) devkit=
-        if mutter --help 2>&1 | grep -q -- --nested; then
-            MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 sfondo dbus-run-session -- mutter --wayland --nested \
-                --wayland-display=w$n $senza_x >"$lavoro/log" 2>&1
-        else # mutter 49 on: its devkit, a viewer of its screen through PipeWire, with its input
-            devkit=1 && sfondo dbus-run-session -- sh -c "pipewire & sleep 1; wireplumber & sleep 1; GSK_RENDERER=cairo GDK_BACKEND=x11 \
-                exec mutter --devkit --wayland-display=w$n $senza_x" >"$lavoro/log" 2>&1
-        fi ;;
+    mutter*) # mutter 49 on runs no more nested, but in its devkit: a viewer of its screen through PipeWire
+        devkit=$(mutter --help 2>&1 | grep -q -- --nested || echo 'pipewire & sleep 1; wireplumber & sleep 1; GSK_RENDERER=cairo GDK_BACKEND=x11')
+        MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 sfondo dbus-run-session -- sh -c "$devkit exec mutter --wayland-display=w$n \
+            $([ -n "$devkit" ] && echo --devkit || echo --wayland --nested) $([ "$desktop" = mutter ] && echo --no-x11)" >"$lavoro/log" 2>&1 ;;
     kwin*) # a copy, as Debian's binary carries a file capability that a container refuses
         cp /usr/bin/kwin_wayland "$lavoro/kwin_wayland"
         sfondo dbus-run-session -- "$lavoro/kwin_wayland" --x11-display ":$n" --width 1024 --height 768 --socket w$n \
@@ -97,8 +93,7 @@ x11() { [ "$desktop" = openbox ] || [ "$desktop" = wine ] || [ "$desktop" = mutt
 manca() {
     case $desktop in
     mutter-x11) mutter --help 2>&1 | grep -q -- --x11 || echo "this mutter has no X11 backend" ;;
-    mutter*) mutter --help 2>&1 | grep -q -- --nested || [ -x /usr/libexec/mutter-devkit ] ||
-                 echo "this mutter runs neither nested nor in its devkit (mutter-dev-bin)" ;;
+    mutter*) mutter --help 2>&1 | grep -q -- --nested || [ -x /usr/libexec/mutter-devkit ] || echo "this mutter runs neither nested nor in its devkit" ;;
     esac
 }
 
@@ -195,17 +190,14 @@ strada() { # the road; the steps that switch windows or close one by hand only w
 for desktop in "$@"; do
     perche=$(manca)
     [ -n "$perche" ] && echo "$desktop: skipped, $perche" && continue
-    volte=${REPEAT:-1}
+    volte=${REPEAT:-1} passate=0
     [[ $desktop == mutter* && $volte -lt 3 ]] && volte=3
-    passate=0
     for giro in $(seq "$volte"); do
         # A nested compositor that dies under the road is the test machine's fault, not
         # the program's: the road runs once more on a new one.
         for volta in 1 2; do
             errori=0 morto=0
-            avvia_desktop; strada
-            vivo || morto=1
-            chiudi
+            avvia_desktop; strada; vivo || morto=1; chiudi
             [ "$errori" -eq 0 ] && passate=$((passate + 1)) && break
             echo "$desktop: the desktop's log ends:" && tail -n 15 "$lavoro/log" | sed 's/^/    /'
             [ "$morto" = 1 ] && [ "$volta" = 1 ] || { fallito=1; break; }
