@@ -197,6 +197,7 @@ for desktop in "$@"; do
         # the program's: the road runs once more on a new one.
         for volta in 1 2; do
             errori=0 morto=0
+            find "$lavoro" -mindepth 1 -delete # each run a new user's: the figure saved last time asks to be replaced
             avvia_desktop; strada; vivo || morto=1; chiudi
             [ "$errori" -eq 0 ] && passate=$((passate + 1)) && break
             echo "$desktop: the desktop's log ends:" && tail -n 15 "$lavoro/log" | sed 's/^/    /'
