@@ -8,7 +8,8 @@
 # The pristine root is made once with debootstrap and kept as a tarball in
 # ORDELIO_FRESH_CACHE, one for each release; every run unpacks it afresh, so nothing of
 # an earlier run is left. The mirror and the apt settings are this machine's own. A
-# failed run says where it stopped, and keeps its log in ORDELIO_FRESH_LOGS.
+# failed run says where it stopped, and keeps its log, and the road's screens at its
+# failures, in ORDELIO_FRESH_LOGS.
 set -euo pipefail
 trap 'echo "[test-fresh] FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
 
@@ -126,6 +127,8 @@ done
 grep -E '^(.*: (done|skipped|FAIL).*|[0-9]+% tests passed.*|The following tests FAILED:|.*\(Failed\).*)$' "$registro" || true
 if [ "$esito" -ne 0 ]; then
     tail -n 40 "$registro"
+    # The road's screens at its failures, kept beside the log.
+    for f in "$radice"/tmp/ordelio-*.png; do [ -e "$f" ] && cp "$f" "${registro%.log}-${f##*/}" && echo "[test-fresh] kept ${registro%.log}-${f##*/}"; done
     echo "[test-fresh] debian $debian: make $obiettivo FAILED (status $esito); the whole log is $registro" >&2
     exit "$esito"
 fi

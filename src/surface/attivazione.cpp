@@ -9,8 +9,11 @@ namespace {
 const QWidget *s_attivo = nullptr; // the program's active screen
 
 // How long a window shown maximized waits for its maximized size before its
-// activation runs at whatever size it has.
+// activation runs at whatever size it has; counted again from each request asked again.
 constexpr int AttesaMassimaMs = 1000;
+// Maximized asked for again at most this many times, this far apart.
+constexpr int RichiesteRipetuteMassime = 5;
+constexpr int IntervalloRichiesteMs = 200;
 
 } // namespace
 
@@ -20,6 +23,8 @@ Attivazione::Attivazione(QWidget *schermo, QSize area, Apertura apertura, std::f
     m_attesaDimensione.setSingleShot(true);
     m_attesaDimensione.setInterval(AttesaMassimaMs);
     connect(&m_attesaDimensione, &QTimer::timeout, this, &Attivazione::dimensioneRicevuta);
+    m_nuovaRichiesta.setInterval(IntervalloRichiesteMs);
+    connect(&m_nuovaRichiesta, &QTimer::timeout, this, &Attivazione::chiediMassimizzata);
     schermo->installEventFilter(this);
 }
 
@@ -38,7 +43,7 @@ void Attivazione::mostra()
         m_schermo->hide();
     if (m_schermo->isHidden()) {
         m_attendeDimensione = m_apertura == Apertura::Massimizzata && !m_schermo->isMaximized();
-        m_richiestaRipetuta = false;
+        m_richiesteRipetute = 0;
         if (m_attendeDimensione)
             m_attesaDimensione.start();
         m_apertura == Apertura::Massimizzata ? m_schermo->showMaximized() : m_schermo->show();
@@ -66,13 +71,13 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
             dimensioneRicevuta();
         break;
     case QEvent::WindowStateChange:
-        // mutter 48 through XWayland maps a window asked for maximized, then drops the
-        // state; asked again once the window is mapped, it maximizes it.
-        if (m_attendeDimensione && !m_richiestaRipetuta && !m_schermo->isMaximized()) {
-            m_richiestaRipetuta = true;
-            QTimer::singleShot(0, this,
-                               [this] { m_schermo->setWindowState(m_schermo->windowState() | Qt::WindowMaximized); });
-        }
+        // mutter 45 to 48 through XWayland put off the maximize asked for with the map until
+        // their frame holds the window, and 48 then forgets it: it writes a state without
+        // it. Asked again once mutter has placed the window, it maximizes at once; asked
+        // sooner, it is lost the same way. So the screen asks again, spaced out, while its
+        // maximized size has not come; the user's own resize ends the wait, and the asking.
+        if (m_attendeDimensione && !m_schermo->isMaximized() && !m_nuovaRichiesta.isActive())
+            m_nuovaRichiesta.start();
         break;
     case QEvent::Close:
         if (s_attivo == m_schermo)
@@ -84,8 +89,24 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
     return false;
 }
 
+void Attivazione::chiediMassimizzata()
+{
+    if (!m_attendeDimensione || m_richiesteRipetute == RichiesteRipetuteMassime) {
+        m_nuovaRichiesta.stop();
+        return;
+    }
+    ++m_richiesteRipetute;
+    m_attesaDimensione.start();
+    // A request that mutter lost leaves Qt believing the window maximized, and Qt sends
+    // no request for the state it believes in: its opposite goes first.
+    if (m_schermo->isMaximized())
+        m_schermo->setWindowState(m_schermo->windowState() & ~Qt::WindowMaximized);
+    m_schermo->setWindowState(m_schermo->windowState() | Qt::WindowMaximized);
+}
+
 void Attivazione::dimensioneRicevuta()
 {
+    m_nuovaRichiesta.stop();
     m_attesaDimensione.stop();
     m_attendeDimensione = false;
     if (m_sospesa) {

@@ -32,6 +32,7 @@ protected:
 
 private:
     void dimensioneRicevuta();
+    void chiediMassimizzata();
 
     QWidget *m_schermo;
     QSize m_areaProgettata;
@@ -39,8 +40,9 @@ private:
     std::function<void()> m_Form_Activate;
     bool m_attendeDimensione = false;
     bool m_sospesa = false;           // activated while waiting for the maximized size
-    bool m_richiestaRipetuta = false; // maximized asked for again, as the desktop dropped it
+    int m_richiesteRipetute = 0;      // maximized asked for again, as the desktop dropped it
     QTimer m_attesaDimensione;        // gives up waiting, should the size never come
+    QTimer m_nuovaRichiesta;          // spaces out the requests asked again
 };
 
 // A Wayland desktop, whether the program runs on it natively or through XWayland;
