@@ -128,56 +128,31 @@ private slots:
                  schermo);
     }
 
-    // A write that fails, or has nothing to write, leaves the file that was there.
-    void ilFileCheCEraResta_data()
-    {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::addRow("nulla da scrivere") << "figura.png" << QByteArray();
-        QTest::addRow("una cartella che non c'è") << "manca/figura.png" << QByteArray("PNG");
-    }
+    // A save that fails, or has nothing to write, leaves the file that was there, and the
+    // message names the file and why.
     void ilFileCheCEraResta()
     {
-        QFETCH(QString, nome);
-        QFETCH(QByteArray, contenuto);
         QTemporaryDir cartella;
-        QFile vecchio(cartella.filePath(QStringLiteral("figura.png")));
-        QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
-        vecchio.close();
+        const QString nome = cartella.filePath(QStringLiteral("figura.png"));
         QString perche;
-        QVERIFY(!ScriviFile(cartella.filePath(nome), contenuto, perche));
-        QVERIFY(!perche.isEmpty());
-        QVERIFY(vecchio.open(QIODevice::ReadOnly));
-        QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
-    }
-
-    void ilSalvataggioNonRiuscitoSiDice()
-    {
-        Form4 &f = attiva(Tipiche);
+        QVERIFY(ScriviFile(nome, "vecchio", perche) && !ScriviFile(nome, QByteArray(), perche));
         Messaggi messaggi;
-        QVERIFY(!f.SalvaLaFiguraIn(QStringLiteral("/non/esiste/figura.pdf")));
-        QCOMPARE(messaggi.testi.size(), 1);
-        QVERIFY(messaggi.testi[0].startsWith(
-            QStringLiteral("Ordelio:Non è stato possibile salvare la figura nel file\n/non/esiste/figura.pdf\n\n")));
-        QVERIFY(messaggi.testi[0].size() > 80); // and why
+        QVERIFY(!attiva(Tipiche).SalvaLaFiguraIn(nome + QStringLiteral("/figura.png")));
+        QFile vecchio(nome);
+        QVERIFY(vecchio.open(QIODevice::ReadOnly) && vecchio.readAll() == "vecchio");
+        const QString detto = "Ordelio:Non è stato possibile salvare la figura nel file\n" + nome + "/figura.png\n\n";
+        QVERIFY(messaggi.testi.value(0).startsWith(detto));
+        QVERIFY(messaggi.testi.value(0).size() > detto.size()); // and why
     }
 
-    // The type of the file is the one its name says.
-    void ilSuffisso_data()
-    {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("scelto");
-        QTest::addColumn<QString>("salvato");
-        QTest::addRow("PDF") << "figura.PDF" << "Immagine PNG (*.png)" << "figura.PDF";
-        QTest::addRow("jpg") << "figura.jpg" << "Immagine PNG (*.png)" << "figura.jpg.png";
-        QTest::addRow("jpg, pdf scelto") << "figura.jpg" << "Documento PDF (*.pdf)" << "figura.jpg.pdf";
-        QTest::addRow("nessuno") << "figura" << "Documento PDF (*.pdf)" << "figura.pdf";
-    }
+    // The type of the file is the one its name says, whatever the list of types shows.
     void ilSuffisso()
     {
-        QFETCH(QString, nome);
-        QFETCH(QString, scelto);
-        QTEST(NomeConSuffisso(nome, QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"), scelto), "salvato");
+        const QString filtri = QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)");
+        QCOMPARE(NomeConSuffisso(QStringLiteral("figura.PDF"), filtri, QStringLiteral("Immagine PNG (*.png)")),
+                 QStringLiteral("figura.PDF"));
+        QCOMPARE(NomeConSuffisso(QStringLiteral("figura.jpg"), filtri, QStringLiteral("Documento PDF (*.pdf)")),
+                 QStringLiteral("figura.jpg.pdf"));
     }
 
     // The animation's keys through the screen's own shortcuts, as the user presses them.
