@@ -22,10 +22,7 @@ esac
 # SCALA=1.5: the display scaling of a laptop, on a larger screen; the Linux program takes
 # it from QT_SCALE_FACTOR, the Windows one from Wine's settings (windows.sh).
 SCALA=${SCALA:-1} schermo=1024x768
-if [ "$SCALA" != 1 ]; then
-    schermo=1920x1080
-    [[ $programma == *.exe ]] || export QT_SCALE_FACTOR=$SCALA
-fi
+[ "$SCALA" = 1 ] || { schermo=1920x1080 && [[ $programma == *.exe ]] || export QT_SCALE_FACTOR=$SCALA; }
 fallito=0
 lavoro=$(mktemp -d)
 gruppi=()
