@@ -159,10 +159,8 @@ figura_fuori() { # the figure copied, saved, printed; its curve shown as it is m
         [ "$desktop" = wine ] && attiva Form4
     done
     blu "$lavoro/figura.png" || errore "the PNG has no curve"
-    for immagine in appunti figura; do
-        [ "$(curva "$lavoro/$immagine.png")" = "$sullo_schermo" ] ||
-            errore "$immagine.png holds the curve at $(curva "$lavoro/$immagine.png"), the screen at $sullo_schermo"
-    done
+    for i in appunti figura; do [ "$(curva "$lavoro/$i.png")" = "$sullo_schermo" ] ||
+        errore "$i.png holds the curve at $(curva "$lavoro/$i.png"), the screen at $sullo_schermo"; done
     [ "$desktop" = wine ] || { pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png"; } ||
         errore "the PDF has no curve"
     stampa=Stampa && [ "$desktop" = wine ] && stampa=Ordelio # Wine has no printer: the program says so

@@ -25,10 +25,9 @@ int main()
                 continue;
             ++dentro;
             const float xy[2] = {punto.x, punto.y};
-            unsigned char byte[sizeof xy];
-            std::memcpy(byte, xy, sizeof xy);
-            for (unsigned char b8 : byte)
-                hash = (hash ^ b8) * 1099511628211ULL;
+            unsigned long long bit;
+            std::memcpy(&bit, xy, sizeof bit);
+            hash = (hash ^ bit) * 1099511628211ULL;
         }
         std::printf("curva %d: %llu punti, %016llx\n", curva, dentro, hash);
     }

