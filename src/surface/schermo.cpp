@@ -34,8 +34,12 @@ void Schermo::paintEvent(QPaintEvent *evento)
     QPainter pittore(this);
     const QImage &immagine = m_disegno.immagine();
     const qreal dpr = immagine.devicePixelRatio();
+    // Whole device pixels, one for one: at a fractional ratio a part that starts between
+    // two of them would be sampled half a pixel off, and differ from the same part painted
+    // with the rest.
     const QRect r = evento->rect();
-    pittore.drawImage(QRectF(r), immagine, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    const QRect pixel = QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toAlignedRect();
+    pittore.drawImage(QRectF(QPointF(pixel.topLeft()) / dpr, QSizeF(pixel.size()) / dpr), immagine, pixel);
 }
 
 void Schermo::resizeEvent(QResizeEvent *evento)

@@ -197,7 +197,8 @@ QRect Animazione::zona() const
         r |= QRectF(p, p);
         r |= QRectF(O, QPointF(p.x(), O.y())).normalized() | QRectF(O, QPointF(O.x(), p.y())).normalized();
     }
-    return r.toAlignedRect().adjusted(-Margine, -Margine, Margine, Margine) | riquadro();
+    // The readout's border is drawn half outside its box.
+    return r.toAlignedRect().adjusted(-Margine, -Margine, Margine, Margine) | riquadro().adjusted(-2, -2, 2, 2);
 }
 
 void Animazione::disegna(QPainter &pittore) const

@@ -103,6 +103,12 @@ private slots:
         QImage schermo = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
         f.CopiaLaFigura();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), schermo);
+        QImage parte(schermo.size(), QImage::Format_RGB32);    // a part painted alone, as a step of the animation
+        parte.setDevicePixelRatio(schermo.devicePixelRatio()); // repaints it, has the same pixels
+        const QRect zona(501, 201, 101, 101),
+            pixel = QRectF(zona.topLeft() * f.devicePixelRatioF(), zona.size() * f.devicePixelRatioF()).toRect();
+        f.render(&parte, zona.topLeft(), zona);
+        QCOMPARE(parte.copy(pixel.adjusted(1, 1, -1, -1)), schermo.copy(pixel.adjusted(1, 1, -1, -1)));
         schermo.setDevicePixelRatio(1); // a file has pixels only
         QCOMPARE(QImage::fromData(Png(ImmagineDelDisegno(f.disegno()))).convertToFormat(QImage::Format_RGB32), schermo);
     }
