@@ -6,8 +6,8 @@
 #include "screens/plot/curva.h"
 #include "surface/gradi.h"
 
+#include <bit>
 #include <cstdio>
-#include <cstring>
 #include <random>
 
 int main()
@@ -24,10 +24,8 @@ int main()
             if (!punto.dentro)
                 continue;
             ++dentro;
-            const float xy[2] = {punto.x, punto.y};
-            unsigned long long bit;
-            std::memcpy(&bit, xy, sizeof bit);
-            hash = (hash ^ bit) * 1099511628211ULL;
+            hash = (hash ^ std::bit_cast<unsigned>(punto.x)) * 1099511628211ULL;
+            hash = (hash ^ std::bit_cast<unsigned>(punto.y)) * 1099511628211ULL;
         }
         std::printf("curva %d: %llu punti, %016llx\n", curva, dentro, hash);
     }

@@ -114,7 +114,7 @@ private slots:
     }
 
     // A save that fails, or has nothing to write, leaves the file that was there, and the
-    // message names the file and why.
+    // message names the file and why; a name of another type gets the chosen type's suffix.
     void ilFileCheCEraResta()
     {
         QTemporaryDir cartella;
@@ -128,11 +128,7 @@ private slots:
         const QString detto = "Ordelio:Non è stato possibile salvare la figura nel file\n" + nome + "/figura.png\n\n";
         QVERIFY(messaggi.testi.value(0).startsWith(detto));
         QVERIFY(messaggi.testi.value(0).size() > detto.size()); // and why
-    }
-
-    // The type of the file is the one its name says, whatever the list of types shows.
-    void ilSuffisso()
-    {
+        // The type of the file is the one its name says, whatever the list of types shows.
         QCOMPARE(NomeConSuffisso(QStringLiteral("figura.jpg"),
                                  QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"),
                                  QStringLiteral("Documento PDF (*.pdf)")),
