@@ -39,7 +39,7 @@ guasti=(
   "src/screens/plot/foglio.cpp|s/Qt::KeepAspectRatio/Qt::IgnoreAspectRatio/|the PDF stretched to the page"
   "src/surface/esporta.cpp|/pixelDelDisegno.setDevicePixelRatio(1);/d|the copy and the PNG shrunk at 125 % and more"
   "src/screens/plot/foglio.cpp|s/return t.pixel(x, y) \* s;/return QPointF(posto.width() - t.pixel(x, y).x() * s, t.pixel(x, y).y() * s);/|the PDF's X mirrored"
-  "src/screens/plot/animazione.cpp|/if (visibile(m_Alfa))$/d|the animation draws a point that is not finite"
+  "src/screens/plot/animazione.cpp|s/if (!p.dentro)/if (false)/|the animation draws a point that is not finite"
   "src/surface/esporta.cpp|s/if (contenuto.isEmpty()) {/if (false) {/|an empty PNG written over a file, as success"
   "src/surface/esporta.cpp|s/return nome + '.' + SuffissoDelFiltro(scelto);/return nome;/|PNG bytes under another suffix"
 )

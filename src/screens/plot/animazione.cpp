@@ -149,21 +149,18 @@ void Animazione::piuLento()
     m_orologio.setInterval(Velocita[std::size_t(m_velocita)]);
 }
 
-QPointF Animazione::pixelAl(int Alfa) const
+std::optional<QPointF> Animazione::pixelAl(int Alfa) const
 {
     // The point as CALCOLA places it, so that it lands on its dot.
     const PuntoCurva p = m_tracciato.punto(Alfa);
+    if (!p.dentro)
+        return std::nullopt;
     return m_tracciato.pixel(p.x, p.y);
 }
 
-QPointF Animazione::punto() const
+std::optional<QPointF> Animazione::punto() const
 {
     return pixelAl(m_Alfa);
-}
-
-bool Animazione::visibile(int Alfa) const
-{
-    return m_tracciato.punto(Alfa).dentro;
 }
 
 QString Animazione::lettura() const
@@ -191,11 +188,11 @@ QRect Animazione::zona() const
     const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY);
     QRectF r(O, O);
     for (int a = std::max(m_Alfa - Scia, 0); a <= m_Alfa; ++a) {
-        if (!visibile(a))
+        const std::optional<QPointF> p = pixelAl(a);
+        if (!p)
             continue;
-        const QPointF p = pixelAl(a);
-        r |= QRectF(p, p);
-        r |= QRectF(O, QPointF(p.x(), O.y())).normalized() | QRectF(O, QPointF(O.x(), p.y())).normalized();
+        r |= QRectF(*p, *p);
+        r |= QRectF(O, QPointF(p->x(), O.y())).normalized() | QRectF(O, QPointF(O.x(), p->y())).normalized();
     }
     // The readout's border is drawn half outside its box.
     return r.toAlignedRect().adjusted(-Margine, -Margine, Margine, Margine) | riquadro().adjusted(-2, -2, 2, 2);
@@ -210,23 +207,26 @@ void Animazione::disegna(QPainter &pittore) const
 
     // The trail: the last degrees the point went through, where the plot has their dots.
     QColor scia = QBColor(m_tracciato.curva->colore);
+    std::optional<QPointF> da = pixelAl(std::max(m_Alfa - Scia, 0));
     for (int a = std::max(m_Alfa - Scia, 0); a < m_Alfa; ++a) {
-        if (!visibile(a) || !visibile(a + 1))
-            continue;
-        scia.setAlphaF(0.15 + 0.6 * (a - m_Alfa + Scia) / Scia);
-        pittore.setPen(QPen(scia, 5, Qt::SolidLine, Qt::RoundCap));
-        pittore.drawLine(pixelAl(a), pixelAl(a + 1));
+        const std::optional<QPointF> fin = pixelAl(a + 1);
+        if (da && fin) {
+            scia.setAlphaF(0.15 + 0.6 * (a - m_Alfa + Scia) / Scia);
+            pittore.setPen(QPen(scia, 5, Qt::SolidLine, Qt::RoundCap));
+            pittore.drawLine(*da, *fin);
+        }
+        da = fin;
     }
-    if (visibile(m_Alfa))
-        disegnaIlPunto(pittore);
+    if (const std::optional<QPointF> P = punto())
+        disegnaIlPunto(pittore, *P);
     disegnaLaLettura(pittore);
     pittore.restore();
 }
 
-void Animazione::disegnaIlPunto(QPainter &pittore) const
+void Animazione::disegnaIlPunto(QPainter &pittore, QPointF P) const
 {
     const Scostamento s = m_tracciato.punto(m_Alfa).scostamento;
-    const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY), P = punto();
+    const QPointF O = m_tracciato.pixel(m_tracciato.CX, m_tracciato.CY);
     const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two components
 
     // The two components, their sum, and the lines that close the parallelogram.

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QTimer>
 
+#include <optional>
+
 class QPainter;
 
 // How the last curve is made, shown over the plot: the angle Alfa going round in whole
@@ -34,8 +36,8 @@ public:
     void piuVeloce();
     void piuLento();
 
-    // Where the point is now, logical pixels of the plot.
-    QPointF punto() const;
+    // Where the point is now, logical pixels of the plot; none where the plot has no dot.
+    std::optional<QPointF> punto() const;
     // What the readout shows, and a screen reader reads: "α₁ = 137°; x = 12,3; y = −4,1",
     // or that the point is beyond the axes or cannot be computed.
     QString lettura() const;
@@ -48,14 +50,13 @@ signals:
     void descritta(const QString &testo);
 
 private:
-    QPointF pixelAl(int Alfa) const; // where the point is at Alfa, logical pixels
-    // Whether the plot has a dot at Alfa: a point beyond the axes, or not finite, has no
-    // place to be shown, and neither have its vectors.
-    bool visibile(int Alfa) const;
-    void disegnaIlPunto(QPainter &pittore) const; // the vectors and the point
+    // Where the point is at Alfa, logical pixels; none where the plot has no dot for it: a
+    // point beyond the axes, or not finite, has no place to be shown, nor have its vectors.
+    std::optional<QPointF> pixelAl(int Alfa) const;
+    void disegnaIlPunto(QPainter &pittore, QPointF P) const; // the vectors and the point at P
     void disegnaLaLettura(QPainter &pittore) const;
-    QRect riquadro() const;          // the readout's box
-    QRect zona() const;              // all that the animation covers now
+    QRect riquadro() const; // the readout's box
+    QRect zona() const;     // all that the animation covers now
     void vaiA(int Alfa);
 
     bool m_attiva = false;

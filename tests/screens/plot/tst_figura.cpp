@@ -37,9 +37,10 @@ private slots:
         Form4 &f = attiva(costanti);
         f.MostraComeNasce();
         f.animazione().passo(Alfa);
-        QCOMPARE(f.disegno().colore(f.animazione().punto()), QBColor(1));
+        QCOMPARE(f.disegno().colore(f.animazione().punto().value()), QBColor(1));
         const QImage schermo = f.grab().toImage(); // and so on screen, at any display scaling
-        QCOMPARE(schermo.pixelColor((f.animazione().punto() * schermo.devicePixelRatio()).toPoint()), QBColor(1));
+        QCOMPARE(schermo.pixelColor((f.animazione().punto().value() * schermo.devicePixelRatio()).toPoint()),
+                 QBColor(1));
     }
 
     // A point with no dot, beyond the axes or not a number, shows neither itself nor its
