@@ -18,6 +18,11 @@ FRESH_PACKAGES := debootstrap git
 # source, the icon and the guide's page, the zip; Wine and the test set for its road.
 WINDOWS_PACKAGES := $(TEST_PACKAGES) g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils \
                     cmark-gfm zip wine wine64
+# The program for the browser: debootstrap for a Debian 13 root where the release is
+# older (web.sh installs emscripten there); the road in Debian's headless Chromium,
+# driven through its driver, pictures read with PIL, and node for the dots.
+WEB_PACKAGES := debootstrap python3
+WEB_TEST_PACKAGES := $(WEB_PACKAGES) $(TEST_PACKAGES) chromium chromium-driver python3-selenium python3-pil nodejs
 # The same road on other desktops: an X11 window manager more, and Wayland compositors
 # (with XWayland, and Qt's Wayland platform for the program).
 # mutter 49 on runs no more nested, but in its devkit, whose viewer shows mutter's screen
@@ -26,7 +31,7 @@ DEVKIT_PACKAGES := $(shell apt-cache show mutter-dev-bin >/dev/null 2>&1 && echo
 DESKTOP_PACKAGES := $(TEST_PACKAGES) mutter weston kwin-wayland xwayland qt6-wayland dbus-daemon $(DEVKIT_PACKAGES)
 
 .PHONY: all build run test test-desktop test-fresh clean bench fuzz test-asan screenshots package \
-        windows test-windows
+        windows test-windows web serve-web test-web
 
 all: build
 
@@ -103,6 +108,28 @@ test-windows: windows
 	cmake --build --preset windows --target punti
 	bash tests/program/windows.sh build-windows/ordelio.exe build/punti build-windows/punti.exe
 
+# build-web/: the page ordelio.html with the program, Qt's loader, the icon, the
+# instructions and the licence, and the same in a zip. Qt for WebAssembly is built from
+# Debian 13's source the first time (about half an hour) and kept in /var/cache/ordelio-web.
+web:
+	$(call installa,$(WEB_PACKAGES))
+	scripts/web/web.sh
+
+# build-web/ on http://localhost:$(PORT)/ordelio.html, for a try in this machine's browser.
+PORT ?= 8080
+serve-web:
+	@test -f build-web/ordelio.html || { echo "build-web/ordelio.html is missing: run make web first"; exit 1; }
+	/usr/bin/python3 scripts/web/servi.py build-web $(PORT)
+
+# The whole-program road in headless Chromium, in Italian and in English, and the dots
+# of many curves beside the Linux build's.
+test-web:
+	$(call installa,$(WEB_TEST_PACKAGES))
+	scripts/web/web.sh ordelio punti
+	cmake --preset default >/dev/null
+	cmake --build --preset default --target punti
+	/usr/bin/python3 tests/program/web.py build-web build/punti
+
 # PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:
 	$(call installa,$(TEST_PACKAGES))
@@ -141,4 +168,4 @@ test-asan:
 	ctest --preset asan
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz build-windows
+	rm -rf build build-asan build-bench build-fuzz build-windows build-web

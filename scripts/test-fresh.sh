@@ -5,11 +5,11 @@
 # test, then `make test`, and on Debian 13 and testing `make test-desktop` too.
 # Usage: test-fresh.sh [12|13|testing]   (12 when none is given)
 #
-# The pristine root is made once with debootstrap and kept as a tarball in
-# ORDELIO_FRESH_CACHE, one for each release; every run unpacks it afresh, so nothing of
-# an earlier run is left. The mirror and the apt settings are this machine's own. A
-# failed run says where it stopped, and keeps its log, and the road's screens at its
-# failures, in ORDELIO_FRESH_LOGS.
+# The pristine root is made once with debootstrap and kept as a tarball (radice.sh),
+# one for each release; every run unpacks it afresh, so nothing of an earlier run is
+# left. The mirror and the apt settings are this machine's own. A failed run says where
+# it stopped, and keeps its log, and the road's screens at its failures, in
+# ORDELIO_FRESH_LOGS.
 set -euo pipefail
 trap 'echo "[test-fresh] FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
 
@@ -28,12 +28,10 @@ obiettivi="test"
 qui=$(cd "$(dirname "$0")" && pwd)
 sorgente=$(git -C "$qui/.." rev-parse --show-toplevel)
 commit=$(git -C "$sorgente" rev-parse HEAD)
-cache=${ORDELIO_FRESH_CACHE:-/var/cache/ordelio-fresh}
 registri=${ORDELIO_FRESH_LOGS:-/var/tmp/ordelio-fresh}
-tarball=$cache/debian-$debian-minbase.tar.gz
 
 [ "$(id -u)" -eq 0 ] || { echo "[test-fresh] it makes and enters a Debian root: run it as root" >&2; exit 1; }
-mkdir -p "$cache" "$registri"
+mkdir -p "$registri"
 lavoro=$(mktemp -d /var/tmp/ordelio-fresh.XXXXXX)
 radice=$lavoro/radice
 registro=$registri/$(date +%Y%m%d-%H%M%S)-debian$debian-${commit:0:12}.log
@@ -59,20 +57,8 @@ fase() {
 }
 
 mirror=$("$qui/mirror.sh")
-# Testing changes every day: a root older than a week is made again.
-[ "$debian" = testing ] && find "$tarball" -mtime +7 -delete 2>/dev/null || true
-if [ ! -f "$tarball" ]; then
-    echo "[test-fresh] making a minimal Debian $debian ($suite) root from $mirror"
-    debootstrap --variant=minbase "$suite" "$lavoro/nuova" "$mirror" >"$lavoro/debootstrap.log" 2>&1 || {
-        cp "$lavoro/debootstrap.log" "$registri/"
-        tail -n 5 "$lavoro/debootstrap.log" >&2
-        echo "[test-fresh] debootstrap failed: $registri/debootstrap.log" >&2
-        exit 1
-    }
-    tar -C "$lavoro/nuova" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
-    rm -rf --one-file-system "$lavoro/nuova"
-    fase "debootstrap"
-fi
+tarball=$("$qui/radice.sh" "$debian")
+fase "pristine root"
 
 mkdir "$radice"
 tar -C "$radice" -xzf "$tarball"

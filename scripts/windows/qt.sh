@@ -38,27 +38,11 @@ fi
 
 lavoro=$(mktemp -d /var/tmp/ordelio-qt-windows.XXXXXX)
 trap 'rm -rf --one-file-system "$lavoro"' EXIT
-# Debian's sources of this release, from the first mirror this machine's apt reads from.
-. /etc/os-release
-mirror=$("$qui/../mirror.sh")
-mkdir -p "$lavoro/apt/lists/partial" "$lavoro/apt/fonti"
-cat >"$lavoro/apt/fonti/sorgenti.sources" <<FONTI
-Types: deb-src
-URIs: $mirror
-Suites: $VERSION_CODENAME
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-FONTI
-apt_src=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$lavoro/apt/fonti" -o "Dir::State::Lists=$lavoro/apt/lists"
-         -o APT::Sandbox::User=root)
-echo "[qt-windows] qt6-base $versione from $mirror" >&2
-(cd "$lavoro" && apt-get "${apt_src[@]}" update -qq && apt-get "${apt_src[@]}" source -qq --download-only "qt6-base=$versione") >&2 ||
-    { echo "[qt-windows] could not download the source of qt6-base $versione" >&2; exit 1; }
-dpkg-source -x "$lavoro"/qt6-base_*.dsc "$lavoro/qtbase" >/dev/null ||
-    { echo "[qt-windows] could not unpack the source of qt6-base $versione" >&2; exit 1; }
+echo "[qt-windows] qt6-base $versione" >&2
+"$qui/../sorgente.sh" qt6-base "$versione" "$lavoro"
 
 inizio=$SECONDS
-cmake -S "$lavoro/qtbase" -B "$lavoro/build" -G Ninja \
+cmake -S "$lavoro/sorgente" -B "$lavoro/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$qui/mingw.cmake" -DCMAKE_INSTALL_PREFIX="$prefisso" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/"$(dpkg-architecture -qDEB_HOST_MULTIARCH)"/cmake \
     "${impostazioni[@]}" >"$lavoro/configura.log" 2>&1 ||

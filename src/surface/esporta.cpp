@@ -8,12 +8,8 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -45,15 +41,10 @@ QDir CartellaDocumenti()
     return documenti.exists() ? documenti : QDir::home();
 }
 
-namespace {
-
-// The suffix that a filter such as "Immagine PNG (*.png)" names.
 QString SuffissoDelFiltro(const QString &filtro)
 {
     return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filtro).captured(1);
 }
-
-} // namespace
 
 QString NomeConSuffisso(const QString &nome, const QString &filtri, const QString &scelto)
 {
@@ -62,44 +53,6 @@ QString NomeConSuffisso(const QString &nome, const QString &filtri, const QStrin
         if (!suffisso.isEmpty() && SuffissoDelFiltro(filtro).compare(suffisso, Qt::CaseInsensitive) == 0)
             return nome;
     return nome + '.' + SuffissoDelFiltro(scelto);
-}
-
-QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri)
-{
-    QFileDialog dialogo(sopra, titolo, CartellaDocumenti().filePath(proposta), filtri);
-#ifndef Q_OS_WIN
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
-#endif
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setDefaultSuffix(SuffissoDelFiltro(filtri));
-    // A name typed without a suffix takes the one of the type chosen in the dialog.
-    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
-                     [&dialogo](const QString &filtro) { dialogo.setDefaultSuffix(SuffissoDelFiltro(filtro)); });
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return QString();
-    const QString scelto = dialogo.selectedFiles().constFirst();
-    const QString nome = NomeConSuffisso(scelto, filtri, dialogo.selectedNameFilter());
-    // The dialog asked before replacing the name it was given, not the one made here.
-    if (nome != scelto && QFileInfo::exists(nome)
-        && QMessageBox::question(sopra, TitoloApplicazione,
-                                 QStringLiteral("Il file %1 esiste già.\nVuoi sostituirlo?")
-                                     .arg(QDir::toNativeSeparators(nome)))
-               != QMessageBox::Yes)
-        return QString();
-    return nome;
-}
-
-bool ScegliStampante(QPrinter &stampante, QWidget *sopra)
-{
-    if (stampante.outputFormat() == QPrinter::PdfFormat) {
-#ifdef Q_OS_WIN
-        MsgBox(QStringLiteral("Non è stato possibile stampare la figura\n\nNon è installata nessuna stampante."), sopra);
-        return false;
-#endif
-        stampante.setOutputFileName(CartellaDocumenti().filePath(QStringLiteral("figura.pdf")));
-    }
-    QPrintDialog dialogo(&stampante, sopra);
-    return dialogo.exec() == QDialog::Accepted;
 }
 
 bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perche)

@@ -21,11 +21,15 @@ void CopiaImmagine(const QImage &immagine);
 QDir CartellaDocumenti();
 
 // Asks for the name of a file to write. On Windows it is the dialog every Windows user
-// knows; elsewhere Qt's own, which speaks the program's Italian on every desktop and
-// comes up the same under a bare window manager. It opens on `proposta` in the
-// documents folder; `filtri` as QFileDialog takes them, the first one's suffix by
-// default. Empty when the user gives up.
+// knows; on the other desktops Qt's own, which speaks the program's Italian on every
+// desktop and comes up the same under a bare window manager. It opens on `proposta` in
+// the documents folder; `filtri` as QFileDialog takes them, the first one's suffix by
+// default. In the browser the user chooses only the type: the browser asks where the
+// download goes. Empty when the user gives up.
 QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri);
+
+// The suffix that a filter such as "Immagine PNG (*.png)" names.
+QString SuffissoDelFiltro(const QString &filtro);
 
 // The name with a suffix that one of the filters names: any other gets the suffix of the
 // filter chosen, so that the file's type is the one its name says.
@@ -33,9 +37,13 @@ QString NomeConSuffisso(const QString &nome, const QString &filtri, const QStrin
 
 // Asks the user for the printer and its settings, in the system's own print dialog.
 // Where no printer is installed, Qt's dialog offers a PDF file, with a name ready;
-// Windows' dialog has nothing to offer, and the user is told. False when there is
-// nothing to print on.
+// Windows' dialog has nothing to offer, and the user is told. The browser prints a PDF:
+// the page goes to one, handed over by Consegna. False when there is nothing to print on.
 bool ScegliStampante(QPrinter &stampante, QWidget *sopra);
+
+// Hands a file just written to the user: on a desktop it is already where the user
+// chose; the browser gets it as a download, and the program keeps no copy.
+bool Consegna(const QString &nome, QString &perche);
 
 // Writes the whole file or nothing: a file already there stays as it was when the
 // write fails (no permission, disk full, a folder that is gone). Nothing to write is a

@@ -21,6 +21,7 @@ public:
         return tipo == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
                                                   : QAccessibleWidget::interface_cast(tipo);
     }
+    using QAccessibleWidget::text;
     QString text(int inizio, int fine) const override { return m_testo.mid(inizio, fine - inizio); }
     int characterCount() const override { return int(m_testo.size()); }
     void selection(int, int *inizio, int *fine) const override { *inizio = *fine = 0; }

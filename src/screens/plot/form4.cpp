@@ -218,7 +218,8 @@ bool Form4::SalvaLaFiguraIn(const QString &nome)
     QString perche;
     if (ScriviFile(nome,
                    pdf ? FiguraInPdf(m_tracciati, m_intestazione->isChecked()) : Png(ImmagineDelDisegno(disegno())),
-                   perche))
+                   perche)
+        && Consegna(nome, perche))
         return true;
     MsgBox(QStringLiteral("Non è stato possibile salvare la figura nel file\n%1\n\n%2")
                .arg(QDir::toNativeSeparators(nome), perche),
@@ -237,7 +238,9 @@ void Form4::Stampa()
     if (stampata) {
         DisegnaFoglio(pittore, AreaStampabile(stampante), m_tracciati, m_intestazione->isChecked());
         // The spooler, or the PDF file, may refuse the page only when it is handed over.
-        stampata = pittore.end() && stampante.printerState() != QPrinter::Error;
+        QString perche;
+        stampata = pittore.end() && stampante.printerState() != QPrinter::Error
+                   && Consegna(stampante.outputFileName(), perche);
     }
     if (!stampata)
         MsgBox(QStringLiteral("Non è stato possibile stampare la figura"), this);
