@@ -72,7 +72,7 @@ def strada():
     browser.get(indirizzo)
     entro(lambda: conta(PAGINA) > 200000, 30) or errore('the page does not show Form1')
     print(f'web ({lingua}): Form1 drawn {time.monotonic() - inizio:.2f} s after the page was asked for')
-    ActionChains(browser).move_by_offset(5, 5).click().perform()  # the page takes the keys
+    ActionChains(browser).move_by_offset(600, 340).click().perform()  # Form1 takes the keys
     tasti(Keys.TAB, Keys.ENTER)
     entro(lambda: conta(ANELLO) > 1000) or errore('no ring on Form2')
     tasti(Keys.ARROW_RIGHT, Keys.TAB, Keys.TAB, Keys.ENTER)  # 0.55, "OK - continua"
@@ -131,6 +131,7 @@ for lingua, locale, sbagliato, giusto in (('it', 'it-IT', '.', ','), ('en', 'en-
         opzioni.add_argument(o)
     opzioni.add_experimental_option('prefs', {'intl.accept_languages': locale})
     browser = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=opzioni)
+    browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {'width': 1024, 'height': 768, 'deviceScaleFactor': 1, 'mobile': False})
     browser.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': scaricati})
     browser.execute_cdp_cmd('Browser.grantPermissions', {'origin': indirizzo.rsplit('/', 1)[0],
                             'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
