@@ -29,8 +29,8 @@ QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &prop
     for (const QString &filtro : filtri.split(QStringLiteral(";;"))) {
         QPushButton *tipo = scelta.addButton(filtro.section(QStringLiteral(" ("), 0, 0), QMessageBox::AcceptRole);
         suffissi.insert(tipo, SuffissoDelFiltro(filtro));
-        if (!scelta.defaultButton())
-            scelta.setDefaultButton(tipo);
+        if (suffissi.size() == 1)
+            scelta.setDefaultButton(tipo); // the first type, as on the desktops
     }
     scelta.exec();
     const QString suffisso = suffissi.value(scelta.clickedButton());
@@ -40,7 +40,7 @@ QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &prop
 bool ScegliStampante(QPrinter &stampante, QWidget *)
 {
     stampante.setOutputFormat(QPrinter::PdfFormat);
-    stampante.setOutputFileName(InMemoria(QStringLiteral("figura.pdf")));
+    stampante.setOutputFileName(InMemoria(QStringLiteral("figura da stampare.pdf")));
     return true;
 }
 

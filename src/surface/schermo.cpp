@@ -10,6 +10,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 #include <stdexcept>
 
 Schermo::Schermo(const QString &nome, QSize area, Apertura apertura)
@@ -167,4 +171,9 @@ void End(int esito, const QString &messaggio)
     if (!messaggio.isEmpty())
         MsgBox(messaggio);
     QCoreApplication::exit(esito);
+#ifdef Q_OS_WASM
+    // In the browser the event loop never returns to main, and the page stays: it is told
+    // that the program has ended, and says so.
+    EM_ASM({ dispatchEvent(new CustomEvent('ordelio-fine')); });
+#endif
 }

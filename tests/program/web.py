@@ -51,6 +51,11 @@ def tasti(*sequenza):  # a key, or a chord as a tuple
         time.sleep(0.15)
     time.sleep(0.3)
 
+def clic(x, y):  # a click of the left button where the program's widget is
+    for tipo in ('mousePressed', 'mouseReleased'):
+        browser.execute_cdp_cmd('Input.dispatchMouseEvent', {'type': tipo, 'x': x, 'y': y, 'button': 'left', 'clickCount': 1})
+    time.sleep(0.5)
+
 def curva(immagine):  # the first curve's width and height
     maschera = Image.frombytes('L', immagine.size, bytes(255 if p == PRIMA_CURVA else 0 for p in immagine.getdata()))
     scatola = maschera.getbbox()
@@ -60,36 +65,35 @@ def scaricato(nome):  # the downloaded file, once the browser has written it who
     percorso = os.path.join(scaricati, nome)
     return percorso if entro(lambda: os.path.exists(percorso) and os.path.getsize(percorso) > 0) else None
 
-def attivazione(*sequenza):  # ms from the last key to the last frame the page drew
-    browser.execute_script('window.ultimo = 0')
-    inizio = browser.execute_script('return performance.now()')
+def attivazione(*sequenza):  # ms from the last key pressed to the last frame the page drew
     tasti(*sequenza)
     time.sleep(1)
-    return browser.execute_script('return window.ultimo') - inizio
+    return browser.execute_script('return window.ultimo - window.tasto')
 
 def strada():
     inizio = time.monotonic()
     browser.get(indirizzo)
     entro(lambda: conta(PAGINA) > 200000, 30) or errore('the page does not show Form1')
     print(f'web ({lingua}): Form1 drawn {time.monotonic() - inizio:.2f} s after the page was asked for')
-    ActionChains(browser).move_by_offset(600, 340).click().perform()  # Form1 takes the keys
+    clic(600, 340)  # Form1 takes the keys
     tasti(Keys.TAB, Keys.ENTER)
     entro(lambda: conta(ANELLO) > 1000) or errore('no ring on Form2')
-    tasti(Keys.ARROW_RIGHT, Keys.TAB, Keys.TAB, Keys.ENTER)  # 0.55, "OK - continua"
+    clic(421, 106), clic(264, 238)  # the bar's arrow, "OK - continua"
     entro(lambda: conta(ANELLO) == 0) or errore('Form3 does not come in front')
     rossi = conta(CASELLA_ROSSA)
-    tasti(*[Keys.TAB] * 6, (Keys.CONTROL, 'a'), '2', sbagliato, '5', Keys.TAB, Keys.ENTER)
+    clic(640, 162), tasti((Keys.CONTROL, 'a'), '2', sbagliato, '5'), clic(324, 330)  # d, AVANTI
     tasti(Keys.ENTER)  # the message, closed
     entro(lambda: conta(CASELLA_ROSSA) > rossi + 500) or errore('the box did not turn red')
-    ms = attivazione('2', giusto, '5', Keys.TAB, Keys.ENTER)
+    tasti('2', giusto, '5')
+    ms = attivazione(Keys.TAB, Keys.ENTER)
     entro(lambda: conta(PRIMA_CURVA) > 1000) or errore('no first curve on Form4')
     print(f'web ({lingua}): Form4 activated and drawn in {ms:.0f} ms')
     figura_fuori()
-    tasti(Keys.TAB, Keys.TAB, Keys.ENTER)  # RIPRENDI
+    clic(124, 94)  # RIPRENDI
     entro(lambda: conta(PRIMA_CURVA) == 0) or errore('RIPRENDI does not bring Form3 in front')
-    tasti(Keys.ENTER)
+    tasti(Keys.ENTER)  # AVANTI has the focus again
     entro(lambda: conta(SECONDA_CURVA) > 1000) or errore('the second AVANTI draws no curve in the next colour')
-    tasti(Keys.TAB, Keys.ENTER)  # ESCI
+    clic(124, 166)  # ESCI
     entro(lambda: browser.execute_script('return document.body.dataset.stato') == 'chiuso') or errore('ESCI did not end the program')
 
 def figura_fuori():  # copied, saved as PNG and PDF, printed to a PDF; F5
@@ -101,15 +105,15 @@ def figura_fuori():  # copied, saved as PNG and PDF, printed to a PDF; F5
         .catch(e => fatto(''))''')
     copia = Image.open(io.BytesIO(base64.b64decode(png))).convert('RGB') if png else None
     copia and curva(copia) == sullo_schermo or errore(f'the copy holds no curve as on screen ({sullo_schermo})')
-    tasti((Keys.CONTROL, 's'), Keys.ENTER)  # the first type, PNG
+    tasti((Keys.CONTROL, 's')), clic(417, 381)  # "Immagine PNG"
     nome = scaricato('figura.png')
     nome and curva(Image.open(nome).convert('RGB')) == sullo_schermo or errore('no PNG with the curve as on screen was downloaded')
-    tasti((Keys.CONTROL, 's'), Keys.TAB, Keys.ENTER)  # the next type, PDF
+    tasti((Keys.CONTROL, 's')), clic(510, 381)  # "Documento PDF"
     scaricato('figura.pdf') or errore('no PDF was downloaded')
     tasti((Keys.CONTROL, 'p'))
-    stampa = scaricato('figura (1).pdf')
+    stampa = scaricato('figura da stampare.pdf')
     stampa and subprocess.run(['pdftoppm', '-r', '40', '-png', stampa, f'{scaricati}/pagina'], check=False).returncode == 0 \
-        and conta(PRIMA_CURVA, Image.open(f'{scaricati}/pagina-1.png').convert('RGB')) or errore('Ctrl+P gave no PDF with the curve')
+        and conta(PRIMA_CURVA, Image.open(f'{scaricati}/pagina-1.png').convert('RGB')) or errore(f'Ctrl+P gave no PDF with the curve: {os.listdir(scaricati)}')
     prima = schermata()
     tasti(Keys.F5)
     a, _, b = schermata(), time.sleep(1), schermata()
@@ -129,17 +133,19 @@ for lingua, locale, sbagliato, giusto in (('it', 'it-IT', '.', ','), ('en', 'en-
               '--disable-background-networking', '--disable-component-update', '--window-size=1024,768',
               f'--lang={locale}', f'--user-data-dir={scaricati}/profilo'):
         opzioni.add_argument(o)
-    opzioni.add_experimental_option('prefs', {'intl.accept_languages': locale})
+    opzioni.add_experimental_option('prefs', {'intl.accept_languages': locale,  # and downloads without asking
+                                              'profile.default_content_setting_values.automatic_downloads': 1})
     browser = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=opzioni)
     browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {'width': 1024, 'height': 768, 'deviceScaleFactor': 1, 'mobile': False})
     browser.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': scaricati})
     browser.execute_cdp_cmd('Browser.grantPermissions', {'origin': indirizzo.rsplit('/', 1)[0],
                             'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
-    # The last frame the program drew, for the activation's time; the browser's own save
-    # picker cannot show without a screen, so the download every other browser gives.
-    browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': '''delete window.showSaveFilePicker;
+    # The last frame the program drew, for the activation's time; Chromium's own file
+    # pickers cannot show without a screen: the downloads that other browsers give.
+    browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': '''for (const f of ['showOpenFilePicker', 'showSaveFilePicker']) Object.defineProperty(window, f, {value: undefined});
         const disegna = CanvasRenderingContext2D.prototype.putImageData;
-        CanvasRenderingContext2D.prototype.putImageData = function (...a) { window.ultimo = performance.now(); return disegna.apply(this, a); };'''})
+        CanvasRenderingContext2D.prototype.putImageData = function (...a) { window.ultimo = performance.now(); return disegna.apply(this, a); };
+        addEventListener('keydown', () => { window.tasto = performance.now(); }, true);'''})
     errori = 0
     try:
         strada()
