@@ -16,8 +16,8 @@ mkdir -p "$cache/qt"
 
 # What builds Qt and the program: emscripten, Qt's host tools of the same version, and
 # what the program takes from Debian at build time (its faces, Qt's Italian texts).
-pacchetti="emscripten qt6-base-dev qt6-base-dev-tools cmake ninja-build dpkg-dev xz-utils
-           fonts-liberation2 qt6-translations-l10n"
+pacchetti="emscripten qt6-base-dev qt6-base-dev-tools cmake ninja-build dpkg-dev xz-utils fonts-liberation2"
+pacchetti+=" qt6-translations-l10n"
 . /etc/os-release
 if [ "$VERSION_CODENAME" = trixie ]; then
     dentro() { "$@"; }
