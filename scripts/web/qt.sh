@@ -29,22 +29,7 @@ if [ -f "$prefisso/.pronto" ]; then
     echo "$prefisso"
     exit 0
 fi
-lavoro=$(mktemp -d /var/tmp/ordelio-qt-web.XXXXXX)
-trap 'rm -rf --one-file-system "$lavoro"' EXIT
-echo "[qt-web] qt6-base $versione, emscripten $emscripten" >&2
-"$(dirname "$0")/../sorgente.sh" qt6-base "$versione" "$lavoro"
-
-inizio=$SECONDS
-cmake -S "$lavoro/sorgente" -B "$lavoro/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefisso" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/"$(dpkg-architecture -qDEB_HOST_MULTIARCH)"/cmake \
-    "${impostazioni[@]}" >"$lavoro/configura.log" 2>&1 ||
-    { tail -n 40 "$lavoro/configura.log" >&2; echo "[qt-web] configure failed" >&2; exit 1; }
-cmake --build "$lavoro/build" --parallel "$(nproc)" >"$lavoro/compila.log" 2>&1 ||
-    { tail -n 40 "$lavoro/compila.log" >&2; echo "[qt-web] build failed" >&2; exit 1; }
-rm -rf "$prefisso"
-cmake --install "$lavoro/build" >/dev/null
-touch "$prefisso/.pronto"
-echo "[qt-web] built in $((SECONDS - inizio)) s" >&2
+echo "[qt-web] emscripten $emscripten" >&2
+"$(dirname "$0")/../qt.sh" web "$versione" "$prefisso" /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+    "${impostazioni[@]}" >&2
 echo "$prefisso"

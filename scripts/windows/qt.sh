@@ -36,21 +36,5 @@ if [ -f "$prefisso/.pronto" ]; then
 fi
 [ "$(id -u)" -eq 0 ] || { echo "the cross-built Qt is missing and goes to $cache: run as root" >&2; exit 1; }
 
-lavoro=$(mktemp -d /var/tmp/ordelio-qt-windows.XXXXXX)
-trap 'rm -rf --one-file-system "$lavoro"' EXIT
-echo "[qt-windows] qt6-base $versione" >&2
-"$qui/../sorgente.sh" qt6-base "$versione" "$lavoro"
-
-inizio=$SECONDS
-cmake -S "$lavoro/sorgente" -B "$lavoro/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$qui/mingw.cmake" -DCMAKE_INSTALL_PREFIX="$prefisso" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/"$(dpkg-architecture -qDEB_HOST_MULTIARCH)"/cmake \
-    "${impostazioni[@]}" >"$lavoro/configura.log" 2>&1 ||
-    { tail -n 40 "$lavoro/configura.log" >&2; echo "[qt-windows] configure failed" >&2; exit 1; }
-cmake --build "$lavoro/build" --parallel "$(nproc)" >"$lavoro/compila.log" 2>&1 ||
-    { tail -n 40 "$lavoro/compila.log" >&2; echo "[qt-windows] build failed" >&2; exit 1; }
-rm -rf "$prefisso"
-cmake --install "$lavoro/build" >/dev/null
-touch "$prefisso/.pronto"
-echo "[qt-windows] built in $((SECONDS - inizio)) s" >&2
+"$qui/../qt.sh" windows "$versione" "$prefisso" "$qui/mingw.cmake" "${impostazioni[@]}" >&2
 echo "$prefisso"
