@@ -122,13 +122,13 @@ serve-web:
 	/usr/bin/python3 scripts/web/servi.py build-web $(PORT)
 
 # The whole-program road in headless Chromium, in Italian and in English, and the dots
-# of many curves beside the Linux build's.
+# of many curves beside the Linux build's. REPEAT=N walks it N times in each language.
 test-web:
 	$(call installa,$(WEB_TEST_PACKAGES))
 	scripts/web/web.sh ordelio punti
 	cmake --preset default >/dev/null
 	cmake --build --preset default --target punti
-	/usr/bin/python3 tests/program/web.py build-web build/punti
+	REPEAT=$(REPEAT) /usr/bin/python3 tests/program/web.py build-web build/punti
 
 # PNGs of the four screens in docs/screenshots/, taken along the typical road.
 screenshots:

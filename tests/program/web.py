@@ -4,7 +4,8 @@
 # Debian's headless Chromium in Italian, then in English, where the decimal separator is
 # the point; real keys and clicks through the browser's input, checked on screenshots
 # (palette colours) and on the files the browser downloads. Then the dots of many curves
-# from the browser's build (under node) beside the Linux build's.
+# from the browser's build (under node) beside the Linux build's. REPEAT=N runs the road
+# N times in each language.
 # Usage: web.py BUILD-WEB PUNTI
 import base64, io, os, subprocess, sys, tempfile, time
 from PIL import Image
@@ -57,7 +58,7 @@ def scaricato(nome):  # once the browser has written it whole
 def strada():
     browser.get(indirizzo)
     entro(lambda: conta(PAGINA) > 200000) or errore('the page does not show Form1')
-    clic(600, 340), tasti(Keys.TAB, Keys.ENTER)  # Form1 takes the keys; AVANTI
+    clic(336, 404)  # AVANTI
     entro(lambda: conta(ANELLO) > 1000) or errore('no ring on Form2')
     clic(421, 106), clic(264, 238)  # the bar's arrow, "OK - continua"
     entro(lambda: conta(ANELLO) == 0) or errore('Form3 does not come in front')
@@ -90,7 +91,7 @@ def figura_fuori():  # copied, saved, printed to a PDF: the browser's own ways o
 server = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(__file__), '../../scripts/web/servi.py'), cartella, '0'],
                           stdout=subprocess.PIPE, text=True)
 indirizzo, esito = server.stdout.readline().strip(), 0
-for lingua, locale, sbagliato, giusto in (('it', 'it-IT', '.', ','), ('en', 'en-US', ',', '.')):
+for lingua, locale, sbagliato, giusto in (('it', 'it-IT', '.', ','), ('en', 'en-US', ',', '.')) * int(os.environ.get('REPEAT', 1)):
     scaricati, errori, opzioni = tempfile.mkdtemp(), 0, webdriver.ChromeOptions()
     opzioni.binary_location = '/usr/bin/chromium'
     for o in ('--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-sync',
