@@ -125,7 +125,7 @@ serve-web:
 # of many curves beside the Linux build's. REPEAT=N walks it N times in each language.
 test-web:
 	$(call installa,$(WEB_TEST_PACKAGES))
-	scripts/web/web.sh ordelio punti
+	scripts/web/web.sh all punti
 	cmake --preset default >/dev/null
 	cmake --build --preset default --target punti
 	REPEAT=$(REPEAT) /usr/bin/python3 tests/program/web.py build-web build/punti

@@ -6,7 +6,7 @@
 # beside the Qts; Qt is kept under a folder named by the full Debian version of its
 # source and a hash of the settings and of emscripten's version, and built again only
 # when one of them changes.
-# Usage: web.sh [TARGET...]   (the program's build targets; all when none is given)
+# Usage: web.sh [TARGET...]   (the build's targets, "all" among them; all when none is given)
 set -euo pipefail
 qui=$(cd "$(dirname "$0")" && pwd)
 sorgente=$(cd "$qui/../.." && pwd)
