@@ -5,7 +5,7 @@
 # it. On an older Debian both happen inside a Debian 13 root, kept in ORDELIO_WEB_CACHE
 # beside the Qts; Qt is kept under a folder named by the full Debian version of its
 # source and a hash of the settings and of emscripten's version, and built again only
-# when one of them changes.
+# when one of them changes. The root is made again only when the packages it needs change.
 # Usage: web.sh [TARGET...]   (the build's targets, "all" among them; all when none is given)
 set -euo pipefail
 qui=$(cd "$(dirname "$0")" && pwd)
@@ -22,7 +22,7 @@ pacchetti+=" qt6-translations-l10n"
 if [ "$VERSION_CODENAME" = trixie ]; then
     dentro() { "$@"; }
     progetto=$sorgente qtcache=$cache/qt
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $pacchetti >/dev/null
+    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $pacchetti >/dev/null
 else
     radice=$cache/debian-13 progetto=/mnt/ordelio qtcache=/mnt/qt
     smonta() { for m in $(findmnt -rn -o TARGET | grep -F "$radice/" | sort -r); do umount -l "$m" 2>/dev/null || true; done; }
