@@ -88,8 +88,8 @@ test-fresh:
 	scripts/test-fresh.sh $(DEBIAN)
 
 # build-windows/ordelio.exe, one self-contained Windows program, and the release zip
-# beside it. Qt for Windows is cross-built from Debian's source the first time (about
-# half an hour) and kept in /var/cache/ordelio-qt-windows.
+# beside it. Qt for Windows is cross-built from Debian's source the first time (13 minutes
+# on two idle cores) and kept in /var/cache/ordelio-qt-windows.
 # CMake reads a toolchain only when it first configures, so a build made against another
 # Qt starts afresh; Qt's toolchain loads the MinGW one of this checkout, wherever Qt was built.
 windows:
@@ -110,7 +110,8 @@ test-windows: windows
 
 # build-web/: the page ordelio.html with the program, Qt's loader, the icon, the
 # instructions and the licence, and the same in a zip. Qt for WebAssembly is built from
-# Debian 13's source the first time (about half an hour) and kept in /var/cache/ordelio-web.
+# Debian 13's source the first time (7 minutes on two idle cores) and kept in
+# /var/cache/ordelio-web.
 web:
 	$(call installa,$(WEB_PACKAGES))
 	scripts/web/web.sh
