@@ -67,7 +67,9 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
         }
         break;
     case QEvent::Resize:
-        if (m_attendeDimensione && m_schermo->size() != m_areaProgettata)
+        // A size given before the window shows is not yet the desktop's: the browser gives
+        // the whole screen to a window it has not framed yet, then takes its title bar off.
+        if (m_attendeDimensione && m_schermo->isVisible() && m_schermo->size() != m_areaProgettata)
             dimensioneRicevuta();
         break;
     case QEvent::WindowStateChange:
