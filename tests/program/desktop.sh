@@ -9,7 +9,8 @@
 # program in English, where the decimal separator is the point. REPEAT=N runs each row
 # N times, GNOME's (mutter's) at least 3: a fault that comes one run in five shows.
 # Usage: desktop.sh ORDELIO DESKTOP...   (openbox mutter-x11 weston weston+xwayland
-#        mutter mutter+xwayland kwin kwin+xwayland; wine: ORDELIO.EXE under Wine and openbox)
+#        mutter mutter+xwayland kwin kwin+xwayland; wine: ORDELIO.EXE under Wine and openbox;
+#        chromium: ORDELIO is the page's folder, served on localhost, in Chromium under openbox)
 set -u
 programma=$1
 shift
@@ -36,6 +37,8 @@ chmod 700 "$lavoro"
 
 # The palette colours the road looks for on the screen.
 PAGINA='#FFFFFF' ANELLO='#800000' CASELLA_ROSSA='#FF0000' PRIMA_CURVA='#000080' SECONDA_CURVA='#008000' TERZA_CURVA='#008080'
+# The page's own ground, around the program's windows.
+SCHERMO_WEB='#EFEFEF'
 
 # A failure keeps the screen as it was, one file for each.
 errore() { errori=$((errori + 1)) && local s=${TMPDIR:-/tmp}/ordelio-$desktop-$giro-$errori.png; echo "FAIL $desktop (run $giro): $* (screen in $s)"; import -window root "$s"; }
@@ -59,6 +62,18 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     n=$(cat "$lavoro/display") && export DISPLAY=:$n && ambiente=(DISPLAY=":$n")
     touch "$lavoro/prima" # X sockets made after this are the compositor's
     case $desktop in
+    chromium) # the page as a school's web space serves it, in a browser in the user's language
+        sfondo /usr/bin/python3 "$(dirname "$0")/../../scripts/web/servi.py" "$programma" 0 >"$lavoro/indirizzo" 2>/dev/null
+        mkdir -p "$lavoro/profilo/Default" && entro test -s "$lavoro/indirizzo"
+        # Its offer to translate the Italian page would take the focus, until the user closed it.
+        lingua=${locale%%.*} && echo "{\"intl\": {\"accept_languages\": \"${lingua/_/-}\"}, \"translate\": {\"enabled\": false}}" \
+            >"$lavoro/profilo/Default/Preferences"
+        # Its own file pickers close at once here: the figure comes as the download, in the
+        # user's Downloads, that other browsers give.
+        comando=(chromium --no-sandbox --kiosk --no-first-run --disable-gpu --password-store=basic
+                 --disable-blink-features=FileSystemAccessLocal,FileSystemAccess
+                 --user-data-dir="$lavoro/profilo" "$(cat "$lavoro/indirizzo")")
+        sfondo openbox --sm-disable >"$lavoro/log" 2>&1 ;;
     openbox | wine) sfondo openbox --sm-disable >"$lavoro/log" 2>&1 ;;
     mutter-x11) sfondo dbus-run-session -- mutter --x11 --replace >"$lavoro/log" 2>&1 ;;
     weston*) sfondo weston --backend=x11-backend.so --width=1024 --height=768 --socket=w$n --idle-time=0 \
@@ -74,7 +89,7 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
     esac
     compositore=${gruppi[-1]}
     case $desktop in
-    openbox | wine | mutter-x11) entro gestito ;;
+    openbox | wine | mutter-x11 | chromium) entro gestito ;;
     *) entro test -S "$lavoro/w$n" && sleep 2
        [[ $desktop == mutter* && -n $devkit ]] && entro xdotool search --name '^Mutter Development Kit$' windowmove 0 0 windowsize 1024 768
        ambiente=(WAYLAND_DISPLAY=w$n XDG_SESSION_TYPE=wayland)
@@ -105,6 +120,10 @@ manca() {
 avvia_ordelio() {
     env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" >"$lavoro/programma.log" 2>&1 & pid=$!
     entro almeno $PAGINA 200000 || errore "Form1 does not show its page"
+    if [ "$desktop" = chromium ]; then # the browser's empty page is white too: Form1 on the page's grey,
+        entro almeno $SCHERMO_WEB 300000 || errore "the page does not show Form1"
+        xdotool mousemove 300 330 click 1 # and clicked, as a page takes keys once clicked
+    fi
     # any window of that name: mutter's frame on X11 bears it too
     x11 && ! xdotool search --name '^Form1$' getwindowgeometry %@ | awk -v s="$SCALA" -F '[ x]+' '
         /Geometry/ && ($3 - 778 * s) ^ 2 <= 1 && ($4 - 571 * s) ^ 2 <= 1 { trovata = 1 } END { exit !trovata }' &&
@@ -151,8 +170,13 @@ figura_fuori() { # the figure copied, saved, printed; its curve shown as it is m
     tipi="png pdf" && [ "$desktop" = wine ] && tipi=png # the PDF is the same code on Windows
     for tipo in $tipi; do # Windows' own dialog takes a Windows name
         nome=$lavoro/figura.$tipo && [ "$desktop" = wine ] && nome=Z:${nome//\//\\}
-        tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
-        tasti Home shift+End && xdotool type "$nome" && tasti Return
+        if [ "$desktop" = chromium ]; then # the page asks for the type, the browser downloads
+            tasti ctrl+s && sleep 1 && { [ "$tipo" = png ] || tasti Tab; } && tasti Return
+            entro test -s "$lavoro/Downloads/figura.$tipo" && mv "$lavoro/Downloads/figura.$tipo" "$lavoro"
+        else
+            tasti ctrl+s && entro xdotool search --name '^Salva la figura$' >/dev/null && sleep 0.5
+            tasti Home shift+End && xdotool type "$nome" && tasti Return
+        fi
         entro test -s "$lavoro/figura.$tipo" || errore "Ctrl+S wrote no $tipo"
         # Under openbox, Wine gives the focus back to no window when its dialog closes
         # (Windows gives it to the screen): a click on the screen, as the user would.
@@ -164,8 +188,13 @@ figura_fuori() { # the figure copied, saved, printed; its curve shown as it is m
     [ "$desktop" = wine ] || { pdftoppm -r 40 -png "$lavoro/figura.pdf" "$lavoro/pdf" && blu "$lavoro/pdf-1.png"; } ||
         errore "the PDF has no curve"
     stampa=Stampa && [ "$desktop" = wine ] && stampa=Ordelio # Wine has no printer: the program says so
-    tasti ctrl+p && entro xdotool search --name "^$stampa\$" >/dev/null || errore "Ctrl+P opened no $stampa window"
-    tasti Escape && entro chiusa $stampa || errore "Esc did not close the $stampa window"
+    if [ "$desktop" = chromium ]; then # the browser prints a PDF that it downloads
+        tasti ctrl+p && entro test -s "$lavoro/Downloads/figura da stampare.pdf" || errore "Ctrl+P gave no PDF"
+        sleep 5 # until the notice of the download has gone
+    else
+        tasti ctrl+p && entro xdotool search --name "^$stampa\$" >/dev/null || errore "Ctrl+P opened no $stampa window"
+        tasti Escape && entro chiusa $stampa || errore "Esc did not close the $stampa window"
+    fi
     import -window root "$lavoro/prima.png"
     tasti $F5 && import -window root "$lavoro/a.png" && sleep 1 && import -window root "$lavoro/b.png"
     ! uguali "$lavoro/a.png" "$lavoro/b.png" || errore "F5 shows nothing moving"
@@ -188,6 +217,8 @@ torna_a_form4() { # from another program no curve; from Form3 one more
 }
 esci() { # "ESCI", after "RIPRENDI" in the order of the keys
     tasti Tab Return
+    [ "$desktop" = chromium ] && { entro xdotool search --name '^Ordelio .chiuso' >/dev/null ||
+        errore "ESCI did not end the program"; return; } # the page stays, and says so
     entro finito $pid || { errore "ESCI did not end the program"; kill $pid; }
     wait $pid || errore "the program ended with status $?: $(tail -n 3 "$lavoro/programma.log")"
 }
@@ -202,7 +233,7 @@ vivo() { [[ "$(ps -o stat= -p "$compositore")" == [^Z]* ]]; }
 strada() { # the road; the steps that switch windows or close one by hand only where the
     # desktop lets a program's test do so (X11)
     avvia_ordelio; avanti_dalla_pagina; x11 && chiudi_form1_dopo_avanti; tara_e_continua # Form1, Form2
-    sbaglia_e_corregge; [[ $desktop == openbox || $desktop == wine ]] && figura_fuori
+    sbaglia_e_corregge; [[ $desktop == openbox || $desktop == wine || $desktop == chromium ]] && figura_fuori
     riprendi_e_avanti; x11 && torna_a_form4; esci # Form3, Form4
     x11 && chiudi_form1_prima_di_avanti
 }
