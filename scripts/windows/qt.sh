@@ -3,8 +3,8 @@
 # Qt for Windows, cross-built once from Debian's own qt6-base source of the same
 # version as this machine's Qt tools: static, release, only what the program uses.
 # The result is kept in ORDELIO_QT_WINDOWS_CACHE under a folder named by the full Debian
-# version of the source and a hash of the settings, the toolchain file and the compiler's
-# version, and built again only when one of them changes.
+# version of the source and a hash of the settings, the toolchain file, the compiler's
+# version and the patches beside this script, and built again when one of them changes.
 # Prints the folder of the installed Qt.
 set -euo pipefail
 qui=$(cd "$(dirname "$0")" && pwd)
@@ -27,7 +27,7 @@ impostazioni=(
 )
 compilatore=$(x86_64-w64-mingw32-g++-posix --version)
 compilatore=${compilatore%%$'\n'*}
-impronta=$({ printf '%s\n' "${impostazioni[@]}" "$compilatore"; cat "$qui/mingw.cmake"; } | sha256sum | cut -c1-12)
+impronta=$({ printf '%s\n' "${impostazioni[@]}" "$compilatore"; cat "$qui/mingw.cmake" "$qui"/qt-*.patch; } | sha256sum | cut -c1-12)
 prefisso=$cache/qt-$(printf '%s' "$versione" | tr -c 'A-Za-z0-9.+-' '_')-$impronta
 
 if [ -f "$prefisso/.pronto" ]; then
