@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/attivazione.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <QAction>
 
 // The page activates the program's windows as the screens expect.
 bool SessioneWayland()
