@@ -72,8 +72,7 @@ avvia_desktop() { # starts Xvfb and the desktop; sets xvfb and the program's env
         # user's Downloads, that other browsers give.
         comando=(chromium --no-sandbox --kiosk --no-first-run --disable-gpu --password-store=basic
                  --disable-blink-features=FileSystemAccessLocal,FileSystemAccess
-                 --user-data-dir="$lavoro/profilo" "$(cat "$lavoro/indirizzo")")
-        sfondo openbox --sm-disable >"$lavoro/log" 2>&1 ;;
+                 --user-data-dir="$lavoro/profilo" "$(cat "$lavoro/indirizzo")") ;& # under openbox
     openbox | wine) sfondo openbox --sm-disable >"$lavoro/log" 2>&1 ;;
     mutter-x11) sfondo dbus-run-session -- mutter --x11 --replace >"$lavoro/log" 2>&1 ;;
     weston*) sfondo weston --backend=x11-backend.so --width=1024 --height=768 --socket=w$n --idle-time=0 \
