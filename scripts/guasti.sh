@@ -41,7 +41,14 @@ guasti=(
   "src/screens/plot/foglio.cpp|s/return t.pixel(x, y) \* s;/return QPointF(posto.width() - t.pixel(x, y).x() * s, t.pixel(x, y).y() * s);/|the PDF's X mirrored"
   "src/screens/plot/animazione.cpp|s/if (!p.dentro)/if (false)/|the animation draws a point that is not finite"
   "src/surface/esporta.cpp|s/if (contenuto.isEmpty()) {/if (false) {/|an empty PNG written over a file, as success"
-  "src/surface/esporta.cpp|s/return nome + '.' + SuffissoDelFiltro(scelto);/return nome;/|PNG bytes under another suffix"
+  "src/surface/esporta.cpp|s/return radice + '.' + SuffissoDelFiltro(scelto);/return nome;/|PNG bytes under another suffix"
+  "src/surface/attivazione.cpp|s/m_nuovaRichiesta.start();/(void)0;/|a maximize the desktop dropped is not asked again"
+  "src/surface/attivazione.cpp|s/^            dimensioneRicevuta();\$/            ;/|the activation does not wait for the maximized size"
+  "src/surface/attivazione.cpp|s/m_sospesa \&\& s_attivo == m_schermo \&\& m_schermo->isVisible()/m_sospesa/|a put-off activation runs after another screen came in front"
+  "src/surface/attivazione.cpp|s/|| m_massimizzataDalDesktop ||/||/|asking again takes a maximized window out of maximized"
+  "src/screens/plot/foglio.cpp|s/std::max<qsizetype>(1, perPagina \/ 2)/righe.size()/|a long heading leaves the figure no room"
+  "src/surface/esporta.cpp|s/while (radice.endsWith('.'))/if (false)/|figura. saved as figura..png"
+  "src/surface/esporta.cpp|s/if (!cartella.isDir())/if (false)/|a missing folder not named in the message"
 )
 
 cmake -S "$albero" -B "$albero/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && cmake --build "$albero/build" -j2 >/dev/null ||

@@ -27,10 +27,12 @@ bool Applicazione::notify(QObject *destinatario, QEvent *evento)
 {
     try {
         return QApplication::notify(destinatario, evento);
+    } catch (const std::bad_alloc &) {
+        ErroreFatale(QStringLiteral("la memoria non basta"));
     } catch (const std::exception &errore) {
         ErroreFatale(QString::fromUtf8(errore.what()));
     } catch (...) {
-        ErroreFatale(QStringLiteral("errore sconosciuto"));
+        ErroreFatale(QString());
     }
     return false;
 }
@@ -42,5 +44,6 @@ void ErroreFatale(const QString &cosa)
     if (segnalato)
         return;
     segnalato = true;
-    End(1, QStringLiteral("Si è verificato un errore: %1.\nIl programma verrà chiuso.").arg(cosa));
+    End(1, cosa.isEmpty() ? QStringLiteral("Si è verificato un errore imprevisto.\nIl programma verrà chiuso.")
+                          : QStringLiteral("Si è verificato un errore: %1.\nIl programma verrà chiuso.").arg(cosa));
 }

@@ -2,6 +2,7 @@
 #include "surface/attivazione.h"
 
 #include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QWidget>
 
 namespace {
@@ -42,11 +43,15 @@ void Attivazione::mostra()
     if (m_schermo->isVisible() && m_schermo != s_attivo && SessioneWayland())
         m_schermo->hide();
     if (m_schermo->isHidden()) {
-        m_attendeDimensione = m_apertura == Apertura::Massimizzata && !m_schermo->isMaximized();
+        // A screen the user has taken out of maximized comes back as the user left it.
+        const bool massimizzata = m_apertura == Apertura::Massimizzata && !m_ripristinataDallUtente;
+        m_attendeDimensione = massimizzata && !m_schermo->isMaximized();
         m_richiesteRipetute = 0;
+        m_massimizzataDalDesktop = false;
         if (m_attendeDimensione)
             m_attesaDimensione.start();
-        m_apertura == Apertura::Massimizzata ? m_schermo->showMaximized() : m_schermo->show();
+        const Richiesta mia(m_chiedo);
+        massimizzata ? m_schermo->showMaximized() : m_schermo->show();
     }
     if (m_schermo->isMinimized())
         m_schermo->setWindowState(m_schermo->windowState() & ~Qt::WindowMinimized);
@@ -73,13 +78,12 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
             dimensioneRicevuta();
         break;
     case QEvent::WindowStateChange:
-        // mutter 45 to 48 through XWayland put off the maximize asked for with the map until
-        // their frame holds the window, and 48 then forgets it: it writes a state without
-        // it. Asked again once mutter has placed the window, it maximizes at once; asked
-        // sooner, it is lost the same way. So the screen asks again, spaced out, while its
-        // maximized size has not come; the user's own resize ends the wait, and the asking.
-        if (m_attendeDimensione && !m_schermo->isMaximized() && !m_nuovaRichiesta.isActive())
-            m_nuovaRichiesta.start();
+        if (!m_chiedo)
+            statoDalDesktop(static_cast<QWindowStateChangeEvent *>(evento)->oldState());
+        break;
+    case QEvent::Hide:
+        // Hidden, the screen waits for nothing: a size that comes later is not for it.
+        fineAttesa();
         break;
     case QEvent::Close:
         if (s_attivo == m_schermo)
@@ -91,9 +95,31 @@ bool Attivazione::eventFilter(QObject *, QEvent *evento)
     return false;
 }
 
+void Attivazione::statoDalDesktop(Qt::WindowStates prima)
+{
+    m_massimizzataDalDesktop = m_schermo->isMaximized();
+    if (!m_attendeDimensione) {
+        // Out of the wait the desktop's size has come: a change of state is the user's.
+        if (prima & Qt::WindowMaximized && !m_massimizzataDalDesktop)
+            m_ripristinataDallUtente = true;
+        else if (m_massimizzataDalDesktop)
+            m_ripristinataDallUtente = false;
+        return;
+    }
+    // mutter 45 to 48 through XWayland put off the maximize asked for with the map until
+    // their frame holds the window, and 48 then forgets it: it writes a state without it.
+    // Asked again once mutter has placed the window, it maximizes at once; asked sooner,
+    // it is lost the same way. So the screen asks again, spaced out, while its maximized
+    // size has not come; that size, or the user's own resize, ends the wait.
+    if (!m_massimizzataDalDesktop && !m_nuovaRichiesta.isActive())
+        m_nuovaRichiesta.start();
+}
+
 void Attivazione::chiediMassimizzata()
 {
-    if (!m_attendeDimensione || m_richiesteRipetute == RichiesteRipetuteMassime) {
+    // Maximized by the desktop's own word: its size is on the way, and asking again
+    // would take the window out of maximized first.
+    if (!m_attendeDimensione || m_massimizzataDalDesktop || m_richiesteRipetute == RichiesteRipetuteMassime) {
         m_nuovaRichiesta.stop();
         return;
     }
@@ -101,6 +127,7 @@ void Attivazione::chiediMassimizzata()
     m_attesaDimensione.start();
     // A request that mutter lost leaves Qt believing the window maximized, and Qt sends
     // no request for the state it believes in: its opposite goes first.
+    const Richiesta mia(m_chiedo);
     if (m_schermo->isMaximized())
         m_schermo->setWindowState(m_schermo->windowState() & ~Qt::WindowMaximized);
     m_schermo->setWindowState(m_schermo->windowState() | Qt::WindowMaximized);
@@ -108,11 +135,18 @@ void Attivazione::chiediMassimizzata()
 
 void Attivazione::dimensioneRicevuta()
 {
+    // An activation put off for the size is the active screen's: if another screen has
+    // come in front since, it is over, and this screen's next activation draws anew.
+    const bool ancoraAttiva = m_sospesa && s_attivo == m_schermo && m_schermo->isVisible();
+    fineAttesa();
+    if (ancoraAttiva)
+        m_Form_Activate();
+}
+
+void Attivazione::fineAttesa()
+{
     m_nuovaRichiesta.stop();
     m_attesaDimensione.stop();
     m_attendeDimensione = false;
-    if (m_sospesa) {
-        m_sospesa = false;
-        m_Form_Activate();
-    }
+    m_sospesa = false;
 }

@@ -32,7 +32,17 @@ protected:
 
 private:
     void dimensioneRicevuta();
+    void fineAttesa();
+    void statoDalDesktop(Qt::WindowStates prima);
     void chiediMassimizzata();
+
+    // Marks the states that the program itself asks for, so as to tell them from the desktop's.
+    struct Richiesta
+    {
+        explicit Richiesta(bool &inCorso) : m_inCorso(inCorso) { m_inCorso = true; }
+        ~Richiesta() { m_inCorso = false; }
+        bool &m_inCorso;
+    };
 
     QWidget *m_schermo;
     QSize m_areaProgettata;
@@ -41,6 +51,9 @@ private:
     bool m_attendeDimensione = false;
     bool m_sospesa = false;           // activated while waiting for the maximized size
     int m_richiesteRipetute = 0;      // maximized asked for again, as the desktop dropped it
+    bool m_chiedo = false;            // a state of the program's own asking is being set
+    bool m_massimizzataDalDesktop = false; // the desktop's last word on the state
+    bool m_ripristinataDallUtente = false; // taken out of maximized by the user
     QTimer m_attesaDimensione;        // gives up waiting, should the size never come
     QTimer m_nuovaRichiesta;          // spaces out the requests asked again
 };

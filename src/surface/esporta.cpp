@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStandardPaths>
 
 QImage ImmagineDelDisegno(const Disegno &disegno)
@@ -52,7 +53,28 @@ QString NomeConSuffisso(const QString &nome, const QString &filtri, const QStrin
     for (const QString &filtro : filtri.split(QStringLiteral(";;")))
         if (!suffisso.isEmpty() && SuffissoDelFiltro(filtro).compare(suffisso, Qt::CaseInsensitive) == 0)
             return nome;
-    return nome + '.' + SuffissoDelFiltro(scelto);
+    // "figura." is "figura" with the dot typed before the suffix, not a name with two.
+    QString radice = nome;
+    while (radice.endsWith('.'))
+        radice.chop(1);
+    return radice + '.' + SuffissoDelFiltro(scelto);
+}
+
+QString MotivoInItaliano(const QString &nome, QFileDevice::FileError errore, const QString &testoDelSistema,
+                         qint64 daScrivere)
+{
+    const QFileInfo cartella(QFileInfo(nome).absolutePath());
+    QString motivo;
+    if (!cartella.isDir())
+        motivo = QStringLiteral("La cartella %1 non esiste.").arg(QDir::toNativeSeparators(cartella.filePath()));
+    else if (errore == QFileDevice::PermissionsError || !cartella.isWritable())
+        motivo = QStringLiteral("Non si ha il permesso di scrivere nella cartella %1.")
+                     .arg(QDir::toNativeSeparators(cartella.filePath()));
+    else if (QStorageInfo(cartella.filePath()).bytesAvailable() < daScrivere)
+        motivo = QStringLiteral("Il disco è pieno.");
+    if (motivo.isEmpty())
+        return testoDelSistema;
+    return testoDelSistema.isEmpty() ? motivo : motivo + QStringLiteral(" (%1)").arg(testoDelSistema);
 }
 
 bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perche)
@@ -64,7 +86,7 @@ bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perch
     QSaveFile file(nome);
     if (file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() && file.commit())
         return true;
-    perche = file.errorString();
+    perche = MotivoInItaliano(nome, file.error(), file.errorString(), contenuto.size());
     return false;
 }
 

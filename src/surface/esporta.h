@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFileDevice>
 #include <QImage>
 #include <QString>
 
@@ -49,6 +50,11 @@ bool Consegna(const QString &nome, QString &perche);
 // write fails (no permission, disk full, a folder that is gone). Nothing to write is a
 // failure too, as it means the figure could not be made. `perche` says why it failed.
 bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perche);
+
+// Why a file could not be written, in the user's words where the usual causes are seen
+// (no such folder, no permission, the disk full), the system's own text after them.
+QString MotivoInItaliano(const QString &nome, QFileDevice::FileError errore, const QString &testoDelSistema,
+                         qint64 daScrivere = 0);
 
 // The image as PNG bytes; none when it cannot be encoded.
 QByteArray Png(const QImage &immagine);

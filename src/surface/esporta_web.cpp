@@ -49,7 +49,7 @@ bool Consegna(const QString &nome, QString &perche)
 {
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly)) {
-        perche = file.errorString();
+        perche = MotivoInItaliano(nome, file.error(), file.errorString());
         return false;
     }
     QFileDialog::saveFileContent(file.readAll(), QFileInfo(nome).fileName());

@@ -2,10 +2,15 @@
 #include "surface/attivazione.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+
+#include <emscripten.h>
+
+#include <algorithm>
 
 // The page activates the program's windows as the screens expect.
 bool SessioneWayland()
@@ -40,7 +45,20 @@ protected:
                         voluto->setFocus(Qt::ActiveWindowFocusReason);
                 });
         }
+        // The last window closed from its frame ends the program as ESCI does: the
+        // page is told, and says so.
+        if (evento->type() == QEvent::Close && oggetto->isWidgetType()
+            && static_cast<QWidget *>(oggetto)->isWindow() && nessunaAltraFinestra(oggetto))
+            EM_ASM({ dispatchEvent(new CustomEvent('ordelio-fine')); });
         return false;
+    }
+
+private:
+    static bool nessunaAltraFinestra(QObject *chiusa)
+    {
+        const QWidgetList finestre = QApplication::topLevelWidgets();
+        return std::none_of(finestre.begin(), finestre.end(),
+                            [chiusa](QWidget *w) { return w != chiusa && w->isVisible(); });
     }
 };
 

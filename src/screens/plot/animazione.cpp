@@ -62,7 +62,7 @@ QString LetturaSenzaPunto(int Alfa, Scostamento s)
 {
     if (!std::isfinite(s.X) || !std::isfinite(s.Y))
         return QStringLiteral("α₁ = %1°: il punto non si può calcolare").arg(Alfa);
-    return QStringLiteral("α₁ = %1°: il punto è fuori dagli assi").arg(Alfa);
+    return QStringLiteral("α₁ = %1°: il punto cade fuori dal disegno").arg(Alfa);
 }
 
 // The keys under the readout, which change with the pause.

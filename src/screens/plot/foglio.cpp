@@ -8,8 +8,11 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,25 +31,33 @@ QList<Voce> vociDellIntestazione(const Tracciati &tracciati)
     return voci;
 }
 
-// The heading's entries in lines as wide as the page, each line centred; returns the
-// height it takes.
-qreal scriviIntestazione(QPainter &pittore, QRectF pagina, const QList<Voce> &voci)
+using Riga = QList<Voce>;
+
+// The heading's entries in lines as wide as the page.
+QList<Riga> righeDellIntestazione(const QFontMetricsF &metrica, qreal larghezzaPagina, const QList<Voce> &voci)
 {
-    const QFontMetricsF metrica(pittore.font(), pittore.device());
     const qreal spazio = metrica.horizontalAdvance(QStringLiteral("    "));
-    QList<QList<Voce>> righe{{}};
+    QList<Riga> righe{{}};
     qreal larghezza = 0;
     for (const Voce &voce : voci) {
         const qreal w = metrica.horizontalAdvance(voce.testo);
-        if (!righe.last().isEmpty() && larghezza + spazio + w > pagina.width()) {
-            righe.append(QList<Voce>());
+        if (!righe.last().isEmpty() && larghezza + spazio + w > larghezzaPagina) {
+            righe.append(Riga());
             larghezza = 0;
         }
         larghezza += (righe.last().isEmpty() ? 0 : spazio) + w;
         righe.last().append(voce);
     }
+    return righe;
+}
+
+// Writes the lines from the top of `pagina`, each centred.
+void scriviRighe(QPainter &pittore, QRectF pagina, const QList<Riga> &righe)
+{
+    const QFontMetricsF metrica(pittore.font(), pittore.device());
+    const qreal spazio = metrica.horizontalAdvance(QStringLiteral("    "));
     qreal y = pagina.top() + metrica.ascent();
-    for (const QList<Voce> &riga : righe) {
+    for (const Riga &riga : righe) {
         qreal w = -spazio;
         for (const Voce &voce : riga)
             w += spazio + metrica.horizontalAdvance(voce.testo);
@@ -58,7 +69,33 @@ qreal scriviIntestazione(QPainter &pittore, QRectF pagina, const QList<Voce> &vo
         }
         y += metrica.lineSpacing();
     }
-    return righe.size() * metrica.lineSpacing() + metrica.lineSpacing() / 2;
+}
+
+void disegnaFigura(QPainter &pittore, QRectF pagina, const Tracciati &tracciati)
+{
+    const QSizeF area = tracciati.elenco().back().area;
+    const QRectF posto = PostoDellaFigura(area, pagina);
+    if (posto.isEmpty())
+        return;
+    const qreal s = posto.width() / area.width(); // page units for one pixel of the screen
+    pittore.save();
+    pittore.setClipRect(posto);
+    pittore.setRenderHint(QPainter::Antialiasing, false);
+    pittore.translate(posto.topLeft());
+    for (const Tracciato &t : tracciati.elenco()) {
+        const qreal lato = t.DrawWidth * s;
+        const auto in = [&](float x, float y) { return t.pixel(x, y) * s; };
+        pittore.setPen(QPen(QBColor(0), lato, Qt::SolidLine, Qt::SquareCap));
+        pittore.drawLine(in(t.CX, 0), in(t.CX, t.ScaleHeight));
+        pittore.drawLine(in(0, t.CY), in(t.ScaleWidth, t.CY));
+        if (!t.curva)
+            continue;
+        const QColor colore = QBColor(t.curva->colore);
+        for (int Alfa = 0; Alfa <= 360; ++Alfa)
+            if (const PuntoCurva p = t.punto(Alfa); p.dentro)
+                pittore.fillRect(QRectF(in(p.x, p.y) - QPointF(lato, lato) / 2, QSizeF(lato, lato)), colore);
+    }
+    pittore.restore();
 }
 
 } // namespace
@@ -85,28 +122,23 @@ void DisegnaFoglio(QPainter &pittore, QRectF pagina, const Tracciati &tracciati,
     QFont carattere = pittore.font();
     carattere.setPointSizeF(11);
     pittore.setFont(carattere);
+    const QFontMetricsF metrica(carattere, pittore.device());
     const QList<Voce> voci = vociDellIntestazione(tracciati);
-    if (intestazione && !voci.isEmpty())
-        pagina.setTop(pagina.top() + scriviIntestazione(pittore, pagina, voci));
-    const QSizeF area = tracciati.elenco().back().area;
-    const QRectF posto = PostoDellaFigura(area, pagina);
-    const qreal s = posto.width() / area.width(); // page units for one pixel of the screen
-    pittore.setClipRect(posto);
-    pittore.setRenderHint(QPainter::Antialiasing, false);
-    pittore.translate(posto.topLeft());
-    for (const Tracciato &t : tracciati.elenco()) {
-        const qreal lato = t.DrawWidth * s;
-        const auto in = [&](float x, float y) { return t.pixel(x, y) * s; };
-        pittore.setPen(QPen(QBColor(0), lato, Qt::SolidLine, Qt::SquareCap));
-        pittore.drawLine(in(t.CX, 0), in(t.CX, t.ScaleHeight));
-        pittore.drawLine(in(0, t.CY), in(t.ScaleWidth, t.CY));
-        if (!t.curva)
-            continue;
-        const QColor colore = QBColor(t.curva->colore);
-        for (int Alfa = 0; Alfa <= 360; ++Alfa)
-            if (const PuntoCurva p = t.punto(Alfa); p.dentro)
-                pittore.fillRect(QRectF(in(p.x, p.y) - QPointF(lato, lato) / 2, QSizeF(lato, lato)), colore);
+    const QList<Riga> righe = intestazione && !voci.isEmpty() ? righeDellIntestazione(metrica, pagina.width(), voci)
+                                                               : QList<Riga>();
+    // The heading takes at most half the page, the figure the rest; what does not fit
+    // follows on pages of its own, where the device has pages.
+    const qsizetype perPagina = std::max(1, int(pagina.height() / metrica.lineSpacing()));
+    const qsizetype sullaPrima = std::min(righe.size(), std::max<qsizetype>(1, perPagina / 2));
+    QRectF figura = pagina;
+    if (!righe.isEmpty()) {
+        scriviRighe(pittore, pagina, righe.mid(0, sullaPrima));
+        figura.setTop(pagina.top() + (sullaPrima + 0.5) * metrica.lineSpacing());
     }
+    disegnaFigura(pittore, figura, tracciati);
+    auto *fogli = dynamic_cast<QPagedPaintDevice *>(pittore.device());
+    for (qsizetype i = sullaPrima; fogli && i < righe.size() && fogli->newPage(); i += perPagina)
+        scriviRighe(pittore, pagina, righe.mid(i, perPagina));
     pittore.restore();
 }
 

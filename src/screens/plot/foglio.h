@@ -23,7 +23,8 @@ QString TestoCostanti(const CostantiCurva &c);
 
 // Draws the figure's axes and dots where the screen has them, in `pagina` (the
 // painter's coordinates); above it, when asked, a heading with the constants of each
-// curve in its colour.
+// curve in its colour, in at most half the page: the rest of it follows on the next
+// pages of a device that has pages, and is left out on one that has not.
 void DisegnaFoglio(QPainter &pittore, QRectF pagina, const Tracciati &tracciati, bool intestazione);
 
 // An A4 page in landscape with 15 mm margins, for the PDF and the printer alike, and the

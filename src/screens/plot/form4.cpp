@@ -234,16 +234,21 @@ void Form4::Stampa()
     if (!ScegliStampante(stampante, this))
         return;
     QPainter pittore;
+    QString perche;
     bool stampata = pittore.begin(&stampante);
     if (stampata) {
         DisegnaFoglio(pittore, AreaStampabile(stampante), m_tracciati, m_intestazione->isChecked());
         // The spooler, or the PDF file, may refuse the page only when it is handed over.
-        QString perche;
         stampata = pittore.end() && stampante.printerState() != QPrinter::Error
                    && Consegna(stampante.outputFileName(), perche);
     }
+    // A PDF file that cannot be written says why; a printer says nothing more to Qt.
+    if (!stampata && perche.isEmpty() && !stampante.outputFileName().isEmpty())
+        perche = MotivoInItaliano(stampante.outputFileName(), QFileDevice::OpenError, QString());
     if (!stampata)
-        MsgBox(QStringLiteral("Non è stato possibile stampare la figura"), this);
+        MsgBox(perche.isEmpty() ? QStringLiteral("Non è stato possibile stampare la figura")
+                                : QStringLiteral("Non è stato possibile stampare la figura\n\n%1").arg(perche),
+               this);
 }
 
 void Form4::MostraComeNasce()
