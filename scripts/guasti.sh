@@ -45,7 +45,7 @@ guasti=(
   "src/surface/attivazione.cpp|s/m_nuovaRichiesta.start();/(void)0;/|a maximize the desktop dropped is not asked again"
   "src/surface/attivazione.cpp|s/^            dimensioneRicevuta();\$/            ;/|the activation does not wait for the maximized size"
   "src/surface/attivazione.cpp|s/m_sospesa \&\& s_attivo == m_schermo \&\& m_schermo->isVisible()/m_sospesa/|a put-off activation runs after another screen came in front"
-  "src/surface/attivazione.cpp|s/|| m_massimizzataDalDesktop ||/||/|asking again takes a maximized window out of maximized"
+  "src/surface/attivazione.cpp|s/const bool giaMassimizzata = m_massimizzataDalDesktop;/const bool giaMassimizzata = false;/|asking again takes a maximized window out of maximized"
   "src/screens/plot/foglio.cpp|s/std::max<qsizetype>(1, perPagina \/ 2)/righe.size()/|a long heading leaves the figure no room"
   "src/surface/esporta.cpp|s/while (radice.endsWith('.'))/if (false)/|figura. saved as figura..png"
   "src/surface/esporta.cpp|s/if (!cartella.isDir())/if (false)/|a missing folder not named in the message"

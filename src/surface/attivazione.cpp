@@ -119,7 +119,8 @@ void Attivazione::chiediMassimizzata()
 {
     // Maximized by the desktop's own word: its size is on the way, and asking again
     // would take the window out of maximized first.
-    if (!m_attendeDimensione || m_massimizzataDalDesktop || m_richiesteRipetute == RichiesteRipetuteMassime) {
+    const bool giaMassimizzata = m_massimizzataDalDesktop;
+    if (!m_attendeDimensione || giaMassimizzata || m_richiesteRipetute == RichiesteRipetuteMassime) {
         m_nuovaRichiesta.stop();
         return;
     }

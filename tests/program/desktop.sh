@@ -227,6 +227,7 @@ esci() { # "ESCI", after "RIPRENDI" in the order of the keys
 chiudi_form1_prima_di_avanti() { # it ends the program
     "${comando[@]}" >/dev/null 2>&1 & pid=$!
     entro almeno $PAGINA 200000 && tasti alt+F4
+    entro finito $pid || { errore "closing Form1 did not end the program"; kill $pid; }
     wait $pid || errore "closing Form1 did not end the program with 0"
 }
 

@@ -20,8 +20,10 @@ imposta() { wine reg add "HKCU\\Control Panel\\$1" /v "$2" /d "$3" ${4:+/t $4} /
 regione() { imposta International LocaleName $1 && imposta International Locale $2 && imposta International sDecimal $3 &&
     imposta International sThousand $4 && wineserver -w; }
 esito=0
-punti=$(diff <("$2") <(wine "$3" | tr -d '\r') | head -n 4)
-[ -z "$punti" ] && echo "dots: the same as on Linux" || { echo "FAIL: the Windows dots differ from Linux's: $punti"; esito=1; }
+linux=$("$2") windows=$(wine "$3" | tr -d '\r')
+if [ -z "$linux" ]; then echo "FAIL: PUNTI printed no dots"; esito=1
+elif [ "$linux" = "$windows" ]; then echo "dots: the same as on Linux"
+else echo "FAIL: the Windows dots differ from Linux's: $(diff <(echo "$linux") <(echo "$windows") | head -n 4)"; esito=1; fi
 regione it-IT 00000410 , . && LINGUA=it bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
 imposta Desktop LogPixels 144 REG_DWORD && wineserver -w # a laptop's 150 %: 144 dots an inch (100 % is 96)
 LINGUA=it SCALA=1.5 bash "$(dirname "$0")/desktop.sh" "$exe" wine || esito=1
