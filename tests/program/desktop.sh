@@ -230,13 +230,11 @@ salva_la_lezione() { # by its keys; then the screen as it is before ESCI
     entro test -s "$lavoro/3B.ordelio" || errore "Ctrl+Shift+S wrote no lesson"
     import -window root "$lavoro/lezione.png"
 }
-riapri_la_lezione() { # ordelio FILE: Form4 as it was, pixel for pixel but for the buttons' focus
+riapri_la_lezione() { # ordelio FILE: Form4 as it was, pixel for pixel, once the focus is back on RIPRENDI
     env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" "$lavoro/3B.ordelio" >"$lavoro/programma.log" 2>&1 & pid=$!
-    entro almeno $TERZA_CURVA 1000 && sleep 1 && import -window root "$lavoro/riaperta.png" || errore "ordelio FILE shows no lesson"
-    pulsanti=$(awk -v s="$SCALA" 'BEGIN { printf "rectangle 0,0 %d,%d", 330 * s, 190 * s }')
-    for i in lezione riaperta; do convert "$lavoro/$i.png" -fill black -draw "$pulsanti" "$lavoro/$i.png"; done
+    entro almeno $TERZA_CURVA 1000 && tasti shift+Tab && import -window root "$lavoro/riaperta.png" || errore "ordelio FILE shows no lesson"
     uguali "$lavoro/lezione.png" "$lavoro/riaperta.png" || errore "the lesson opened is not Form4 as it was saved"
-    tasti Return && entro finito $pid || { errore "ESCI did not end the lesson's program"; kill $pid; }
+    tasti Tab Return && entro finito $pid || { errore "ESCI did not end the lesson's program"; kill $pid; }
 }
 chiudi_form1_prima_di_avanti() { # it ends the program
     "${comando[@]}" >/dev/null 2>&1 & pid=$!

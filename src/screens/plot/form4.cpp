@@ -316,7 +316,8 @@ void Form4::SalvaLaLezione()
 void Form4::ApriUnaLezione()
 {
     ApriFile(this, QStringLiteral("Apri una lezione"), QStringLiteral("Lezione di Ordelio (*.ordelio)"),
-             Lezione::DimensioneMassima, [this](const QString &nome, const QByteArray &dati) { ApriLezione(dati, nome); });
+             Lezione::DimensioneMassima,
+             [this](const QString &nome, const QByteArray &dati) { ApriLezione(dati, nome); });
 }
 
 bool Form4::ApriLezione(const QByteArray &dati, const QString &nome)

@@ -35,21 +35,24 @@ private slots:
             return R"({"formato":"ordelio-lezione","versione":)" + versione
                    + R"(,"calibrazione":0.71,"colore":1,"curve":[)" + curve + "]}";
         };
+        const auto con = [&](const char *da, const char *a) { return lezione(QByteArray(curva).replace(da, a)); };
         const QString danneggiato = QStringLiteral("è danneggiato: %1.");
         QTest::addRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n") << "non è una lezione di Ordelio.";
         QTest::addRow("newer") << lezione(curva, "2") << "è di una versione più recente di Ordelio.";
-        QTest::addRow("cut short") << lezione(curva).chopped(20) << danneggiato.arg("il testo si interrompe prima della fine");
-        QTest::addRow("a huge colour") << lezione(QByteArray(curva).replace(R"("colore":1)", R"("colore":1e300)"))
+        QTest::addRow("cut short") << lezione(curva).chopped(20)
+                                   << danneggiato.arg("il testo si interrompe prima della fine");
+        QTest::addRow("a huge colour") << con("\"colore\":1", "\"colore\":1e300")
                                        << danneggiato.arg("«colore» della curva 1 è fuori misura");
-        QTest::addRow("a text for a number") << lezione(QByteArray(curva).replace("0.71", R"("0.71")"))
-                                             << danneggiato.arg("«calibrazione» della curva 1 non è un numero");
-        QTest::addRow("no constant d") << lezione(QByteArray(curva).replace(R"("d":5,)", ""))
-                                       << danneggiato.arg("manca «d» della curva 1");
-        QTest::addRow("curves not a list") << lezione("").replace("[]", "{}")
-                                           << danneggiato.arg("«curve» non è un elenco di curve");
-        QTest::addRow("ten thousand and one curves") << lezione((curva + ',').repeated(10001).chopped(1))
-                                                     << danneggiato.arg("ha più di 10000 curve");
-        QTest::addRow("nested deep") << lezione(QByteArray(5000, '[')) << danneggiato.arg("il testo ha troppi livelli uno dentro l'altro");
+        QTest::addRow("a text for a number")
+            << con("0.71", "\"0.71\"") << danneggiato.arg("«calibrazione» della curva 1 non è un numero");
+        QTest::addRow("NaN for d") << con("\"d\":5", "\"d\":NaN")
+                                   << danneggiato.arg("il testo non è valido dal carattere 109");
+        QTest::addRow("curves not a list")
+            << lezione("").replace("[]", "{}") << danneggiato.arg("«curve» non è un elenco di curve");
+        QTest::addRow("10001 curves") << lezione((curva + ',').repeated(10001).chopped(1))
+                                      << danneggiato.arg("ha più di 10000 curve");
+        QTest::addRow("nested deep") << lezione(QByteArray(5000, '['))
+                                     << danneggiato.arg("il testo ha troppi livelli uno dentro l'altro");
         QTest::addRow("too large") << lezione(curva) + QByteArray(Lezione::DimensioneMassima, ' ')
                                    << danneggiato.arg("è troppo grande per una lezione");
     }
