@@ -332,7 +332,8 @@ bool Form4::ApriLezione(const QByteArray &dati, const QString &nome)
     return true;
 }
 
-// The plot as the lesson's was: each curve at its own calibration, the shared values after.
+// The plot as the lesson had it: each curve at its own calibration, in its own colour; the
+// calibration and the colour sequence go on from the lesson's.
 void Form4::MostraLezione(const Lezione &lezione)
 {
     FermaAnimazione();
