@@ -153,16 +153,20 @@ bench:
 	cmake --build --preset bench
 	./build-bench/bench/bench_ordelio
 
-# The number services under libFuzzer, for FUZZ_SECONDS; new inputs go to
-# build-fuzz/corpus, the seeds in fuzz/corpus stay as they are.
+# The number services, then the lesson reader, under libFuzzer, for half of FUZZ_SECONDS
+# each; new inputs go to build-fuzz/corpus and build-fuzz/corpus-lezione, the seeds in
+# fuzz/ stay as they are.
 FUZZ_SECONDS ?= 60
 fuzz:
 	$(call installa,$(FUZZ_PACKAGES))
 	cmake --preset fuzz
-	cmake --build --preset fuzz --target fuzz_numeri
-	mkdir -p build-fuzz/corpus
-	./build-fuzz/fuzz/fuzz_numeri -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	cmake --build --preset fuzz --target fuzz_numeri fuzz_lezione
+	mkdir -p build-fuzz/corpus build-fuzz/corpus-lezione
+	./build-fuzz/fuzz/fuzz_numeri -max_total_time=$$(( ($(FUZZ_SECONDS) + 1) / 2 )) -max_len=4096 -timeout=10 \
 	    -print_final_stats=1 -artifact_prefix=build-fuzz/ -dict=fuzz/numeri.dict build-fuzz/corpus fuzz/corpus
+	./build-fuzz/fuzz/fuzz_lezione -max_total_time=$$(( ($(FUZZ_SECONDS) + 1) / 2 )) -max_len=65536 -timeout=10 \
+	    -print_final_stats=1 -artifact_prefix=build-fuzz/lezione- -dict=fuzz/lezione.dict \
+	    build-fuzz/corpus-lezione fuzz/corpus-lezione
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan:

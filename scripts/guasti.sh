@@ -49,6 +49,10 @@ guasti=(
   "src/screens/plot/foglio.cpp|s/std::max<qsizetype>(1, perPagina \/ 2)/righe.size()/|a long heading leaves the figure no room"
   "src/surface/esporta.cpp|s/while (radice.endsWith('.'))/if (false)/|figura. saved as figura..png"
   "src/surface/esporta.cpp|s/if (!cartella.isDir())/if (false)/|a missing folder not named in the message"
+  "src/screens/plot/lezione.cpp|s/{QStringLiteral(\"colore\"), c.colore}/{QStringLiteral(\"colore\"), 1}/|a curve's colour not saved: every curve of a lesson opens in blue"
+  "src/screens/plot/form4.cpp|/app::Form2().Incr = lezione.calibrazione;/d|the calibration not restored: the next curve after a lesson at another height"
+  "src/screens/plot/lezione.cpp|s/if (errore.error != QJsonParseError::NoError \&\& dati.contains/if (false \&\& dati.contains/|a truncated lesson not called damaged, but no lesson at all"
+  "src/screens/plot/lezione.cpp|s/if (dati.size() > DimensioneMassima)/if (false)/|a lesson file of any size read whole and accepted"
 )
 
 cmake -S "$albero" -B "$albero/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && cmake --build "$albero/build" -j2 >/dev/null ||

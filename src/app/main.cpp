@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicazione.h"
+#include "app/avvio.h"
 #include "app/piattaforma.h"
 #include "app/schermi.h"
 #include "screens/intro/caratteri.h"
-#include "screens/intro/form1.h"
 
 #include <exception>
 
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
         ErroreFatale(QString::fromUtf8(errore.what()));
         return 1;
     }
-    app::Form1().Show();
+    Avvio(applicazione.arguments());
     const int esito = applicazione.exec();
     app::ChiudiSchermi();
     return esito;

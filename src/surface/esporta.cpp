@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QRegularExpression>
@@ -87,6 +88,23 @@ bool ScriviFile(const QString &nome, const QByteArray &contenuto, QString &perch
     if (file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size() && file.commit())
         return true;
     perche = MotivoInItaliano(nome, file.error(), file.errorString(), contenuto.size());
+    return false;
+}
+
+bool LeggiFile(const QString &nome, qint64 massimo, QByteArray &contenuto, QString &perche)
+{
+    QFile file(nome);
+    const QString breve = QFileInfo(nome).fileName();
+    if (!file.exists()) {
+        perche = QStringLiteral("Il file «%1» non esiste.").arg(breve);
+        return false;
+    }
+    if (file.open(QIODevice::ReadOnly)) {
+        contenuto = file.read(massimo);
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    perche = QStringLiteral("Non è stato possibile leggere il file «%1»: %2.").arg(breve, file.errorString());
     return false;
 }
 

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class Disegno;
 class QPrinter;
 class QWidget;
@@ -25,9 +27,21 @@ QDir CartellaDocumenti();
 // knows; on the other desktops Qt's own, which speaks the program's Italian on every
 // desktop and comes up the same under a bare window manager. It opens on `proposta` in
 // the documents folder; `filtri` as QFileDialog takes them, the first one's suffix by
-// default. In the browser the user chooses only the type: the browser asks where the
+// default. In the browser the user chooses only the type, if there are several: the browser asks where the
 // download goes. Empty when the user gives up.
 QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri);
+
+// Asks for a file to open, of the types `filtri` names, and hands its name and its
+// first `massimo` + 1 bytes (so that one too large is seen to be) to `aperto`. On the
+// desktops the dialog is the one NomeDaSalvare opens; the browser has its own file
+// chooser, and answers later. A file that cannot be read is told to the user, and
+// `aperto` does not run; nor does it when the user gives up.
+void ApriFile(QWidget *sopra, const QString &titolo, const QString &filtri, qint64 massimo,
+              const std::function<void(const QString &nome, const QByteArray &contenuto)> &aperto);
+
+// Reads at most `massimo` bytes of the file; false with `perche`, a whole sentence in
+// Italian that names the file, when it cannot be read.
+bool LeggiFile(const QString &nome, qint64 massimo, QByteArray &contenuto, QString &perche);
 
 // The suffix that a filter such as "Immagine PNG (*.png)" names.
 QString SuffissoDelFiltro(const QString &filtro);

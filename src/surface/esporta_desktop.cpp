@@ -35,6 +35,26 @@ QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &prop
     return nome;
 }
 
+void ApriFile(QWidget *sopra, const QString &titolo, const QString &filtri, qint64 massimo,
+              const std::function<void(const QString &nome, const QByteArray &contenuto)> &aperto)
+{
+    QFileDialog dialogo(sopra, titolo, CartellaDocumenti().path(), filtri);
+#ifndef Q_OS_WIN
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return;
+    const QString nome = dialogo.selectedFiles().constFirst();
+    QByteArray contenuto;
+    QString perche;
+    if (LeggiFile(nome, massimo + 1, contenuto, perche))
+        aperto(nome, contenuto);
+    else
+        MsgBox(perche, sopra);
+}
+
 bool ScegliStampante(QPrinter &stampante, QWidget *sopra)
 {
     if (stampante.outputFormat() == QPrinter::PdfFormat) {

@@ -24,6 +24,9 @@ QString InMemoria(const QString &nome)
 
 QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &proposta, const QString &filtri)
 {
+    // One type leaves nothing to choose.
+    if (!filtri.contains(QStringLiteral(";;")))
+        return InMemoria(proposta);
     QMessageBox scelta(QMessageBox::NoIcon, titolo, QStringLiteral("In quale formato vuoi salvare la figura?"),
                        QMessageBox::Cancel, sopra);
     QHash<QAbstractButton *, QString> suffissi;
@@ -36,6 +39,16 @@ QString NomeDaSalvare(QWidget *sopra, const QString &titolo, const QString &prop
     scelta.exec();
     const QString suffisso = suffissi.value(scelta.clickedButton());
     return suffisso.isEmpty() ? QString() : InMemoria(QFileInfo(proposta).completeBaseName() + '.' + suffisso);
+}
+
+void ApriFile(QWidget *, const QString &, const QString &filtri, qint64,
+              const std::function<void(const QString &nome, const QByteArray &contenuto)> &aperto)
+{
+    // The browser's chooser hands over the whole file, once the user has chosen.
+    QFileDialog::getOpenFileContent(filtri, [aperto](const QString &nome, const QByteArray &contenuto) {
+        if (!nome.isEmpty())
+            aperto(nome, contenuto);
+    });
 }
 
 bool ScegliStampante(QPrinter &stampante, QWidget *)

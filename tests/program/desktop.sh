@@ -224,6 +224,18 @@ esci() { # "ESCI", after "RIPRENDI" in the order of the keys
     entro finito $pid || { errore "ESCI did not end the program"; kill $pid; }
     wait $pid || errore "the program ended with status $?: $(tail -n 3 "$lavoro/programma.log")"
 }
+salva_la_lezione() { # by its keys; then the screen as it is before ESCI
+    tasti ctrl+shift+s && entro xdotool search --name '^Salva la lezione$' >/dev/null && sleep 0.5
+    tasti Home shift+End && xdotool type "$lavoro/3B.ordelio" && tasti Return
+    entro test -s "$lavoro/3B.ordelio" || errore "Ctrl+Shift+S wrote no lesson"
+    import -window root "$lavoro/lezione.png"
+}
+riapri_la_lezione() { # ordelio FILE: Form4 as it was, pixel for pixel, once the focus is back on RIPRENDI
+    env -u DISPLAY LC_ALL=$locale "${ambiente[@]}" "${comando[@]}" "$lavoro/3B.ordelio" >"$lavoro/programma.log" 2>&1 & pid=$!
+    entro almeno $TERZA_CURVA 1000 && tasti shift+Tab && import -window root "$lavoro/riaperta.png" || errore "ordelio FILE shows no lesson"
+    uguali "$lavoro/lezione.png" "$lavoro/riaperta.png" || errore "the lesson opened is not Form4 as it was saved"
+    tasti Tab Return && entro finito $pid || { errore "ESCI did not end the lesson's program"; kill $pid; }
+}
 chiudi_form1_prima_di_avanti() { # it ends the program
     "${comando[@]}" >/dev/null 2>&1 & pid=$!
     entro almeno $PAGINA 200000 && tasti alt+F4
@@ -237,7 +249,8 @@ strada() { # the road; the steps that switch windows or close one by hand only w
     # desktop lets a program's test do so (X11)
     avvia_ordelio; avanti_dalla_pagina; x11 && chiudi_form1_dopo_avanti; tara_e_continua # Form1, Form2
     sbaglia_e_corregge; [[ $desktop == openbox || $desktop == wine || $desktop == chromium ]] && figura_fuori
-    riprendi_e_avanti; x11 && torna_a_form4; esci # Form3, Form4
+    riprendi_e_avanti; x11 && torna_a_form4; [ "$desktop" = openbox ] && salva_la_lezione
+    esci; [ "$desktop" = openbox ] && riapri_la_lezione # Form3, Form4; the lesson
     x11 && chiudi_form1_prima_di_avanti
 }
 

@@ -23,7 +23,7 @@ lintian --fail-on error,warning "$deb" || errore "lintian finds errors or warnin
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation2, qt6-translations-l10n, .*libqt6widgets6' || errore "Depends lacks the faces or Qt"
 
 dpkg-deb -x "$deb" "$tmp/estratto"
-for f in bin/ordelio share/applications/$id.desktop share/man/man1/ordelio.1.gz share/doc/ordelio/copyright share/doc/ordelio/guida.md; do
+for f in bin/ordelio share/applications/$id.desktop share/mime/packages/$id.xml share/man/man1/ordelio.1.gz share/doc/ordelio/copyright share/doc/ordelio/guida.md; do
     test -e "$tmp/estratto/usr/$f" || errore "package lacks /usr/$f"
 done
 ! ldd "$tmp/estratto/usr/bin/ordelio" | grep 'not found' || errore "unresolved libraries"

@@ -16,9 +16,12 @@
 
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+
+#include <utility>
 
 namespace {
 
@@ -53,6 +56,11 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
     m_menu->addSeparator();
     m_menu->addAction(
         Azione(QStringLiteral("Mostra come nasce la curva"), QKeySequence(Qt::Key_F5), &Form4::MostraComeNasce));
+    m_menu->addSeparator();
+    m_menu->addAction(Azione(QStringLiteral("Salva la lezione…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                             &Form4::SalvaLaLezione));
+    m_menu->addAction(
+        Azione(QStringLiteral("Apri una lezione…"), QKeySequence(Qt::CTRL | Qt::Key_O), &Form4::ApriUnaLezione));
     TastiDellAnimazione();
 }
 
@@ -86,6 +94,8 @@ void Form4::TastiDellAnimazione()
 
 void Form4::Form_Activate()
 {
+    if (m_lezioneInAttesa)
+        return MostraLezione(*std::exchange(m_lezioneInAttesa, std::nullopt));
     P1 = GradoInRadianti;
     const ::Form3 &costanti = app::Form3();
     Va = costanti.VALa;
@@ -93,10 +103,15 @@ void Form4::Form_Activate()
     Vc = costanti.VALc;
     Vd = costanti.VALd;
     Ve = costanti.VALe;
+    Assi(app::Form2().Incr.value_or(0));
+    CALCOLA();
+}
+
+void Form4::Assi(double Incr)
+{
     setScaleMode(Scala::Centimetri);
     setDrawWidth(2);
-    std::tie(CX, CY) = ScalaEAssi(Larghezza, app::Form2().Incr.value_or(0), Spostamento);
-    CALCOLA();
+    std::tie(CX, CY) = ScalaEAssi(Larghezza, Incr, Spostamento);
 }
 
 void Form4::CALCOLA()
@@ -105,16 +120,22 @@ void Form4::CALCOLA()
     // activation draws the axes only, and the next accepted "AVANTI" draws again.
     const double *a = std::get_if<double>(&Va), *b = std::get_if<double>(&Vb), *c = std::get_if<double>(&Vc),
                  *d = std::get_if<double>(&Vd), *e = std::get_if<double>(&Ve);
-    Tracciato tracciato = TracciatoAttuale();
     if (!a || !b || !c || !d || !e) {
-        m_tracciati.aggiungi(tracciato);
+        m_tracciati.aggiungi(TracciatoAttuale());
         return;
     }
 
     ::Form3 &costanti = app::Form3();
     costanti.Miocolor = ColoreSeguente(costanti.Miocolor);
-    tracciato.curva = CostantiCurva{*a, *b, *c, *d, *e, costanti.Miocolor};
-    const QColor colore = QBColor(costanti.Miocolor);
+    Traccia(CostantiCurva{*a, *b, *c, *d, *e, costanti.Miocolor});
+}
+
+// One curve's dots in its colour, at the scale set last.
+void Form4::Traccia(const CostantiCurva &curva)
+{
+    Tracciato tracciato = TracciatoAttuale();
+    tracciato.curva = curva;
+    const QColor colore = QBColor(curva.colore);
     int dentro = 0;
     for (int Alfa = 0; Alfa <= 360; ++Alfa)
         if (const PuntoCurva p = tracciato.punto(Alfa); p.dentro) {
@@ -270,6 +291,65 @@ void Form4::FermaAnimazione()
         removeAction(azione);
     m_animazione.ferma();
     DescriviDisegno(m_descrizione);
+}
+
+Lezione Form4::lezione() const
+{
+    Lezione lezione{app::Form2().Incr.value_or(0), app::Form3().Miocolor, {}};
+    for (const Tracciato &t : m_tracciati.elenco())
+        if (t.curva)
+            lezione.curve.push_back({*t.curva, double(t.ScaleHeight) / double(t.ScaleWidth)});
+    return lezione;
+}
+
+void Form4::SalvaLaLezione()
+{
+    const QString nome = NomeDaSalvare(this, QStringLiteral("Salva la lezione"), QStringLiteral("lezione.ordelio"),
+                                       QStringLiteral("Lezione di Ordelio (*.ordelio)"));
+    QString perche;
+    if (!nome.isEmpty() && !(ScriviFile(nome, lezione().scrivi(), perche) && Consegna(nome, perche)))
+        MsgBox(QStringLiteral("Non è stato possibile salvare la lezione nel file\n%1\n\n%2")
+                   .arg(QDir::toNativeSeparators(nome), perche),
+               this);
+}
+
+void Form4::ApriUnaLezione()
+{
+    ApriFile(this, QStringLiteral("Apri una lezione"), QStringLiteral("Lezione di Ordelio (*.ordelio)"),
+             Lezione::DimensioneMassima,
+             [this](const QString &nome, const QByteArray &dati) { ApriLezione(dati, nome); });
+}
+
+bool Form4::ApriLezione(const QByteArray &dati, const QString &nome)
+{
+    QString messaggio;
+    const std::optional<Lezione> lezione = Lezione::leggi(dati, QFileInfo(nome).fileName(), messaggio);
+    if (!lezione) {
+        MsgBox(messaggio, this);
+        return false;
+    }
+    MostraLezione(*lezione);
+    return true;
+}
+
+// The plot as the lesson had it: each curve at its own calibration, in its own colour; the
+// calibration and the colour sequence go on from the lesson's.
+void Form4::MostraLezione(const Lezione &lezione)
+{
+    FermaAnimazione();
+    Cls();
+    NessunaCurva();
+    app::Form2().Incr = lezione.calibrazione;
+    app::Form3().Miocolor = lezione.colore;
+    P1 = GradoInRadianti;
+    if (lezione.curve.empty()) {
+        Assi(lezione.calibrazione);
+        m_tracciati.aggiungi(TracciatoAttuale());
+    }
+    for (const Lezione::Curva &curva : lezione.curve) {
+        Assi(curva.calibrazione);
+        Traccia(curva.costanti);
+    }
 }
 
 void Form4::Command3_Click()

@@ -3,6 +3,7 @@
 
 #include "screens/constants/form3.h"
 #include "screens/plot/animazione.h"
+#include "screens/plot/lezione.h"
 #include "screens/plot/tracciati.h"
 #include "surface/schermo.h"
 
@@ -36,6 +37,16 @@ public:
     void Stampa();
     void MostraComeNasce(); // starts, or stops, the animation of the last curve
 
+    // The lesson: what the plot holds now, kept in a file and shown again.
+    Lezione lezione() const;
+    void SalvaLaLezione();
+    void ApriUnaLezione();
+    // Shows the lesson in `dati`, read from the file `nome`; a file that holds no lesson
+    // is told to the user, and the plot stays as it was.
+    bool ApriLezione(const QByteArray &dati, const QString &nome);
+    // The program opened on a lesson: the first activation shows it, in place of a curve.
+    void ApriAllaPrimaAttivazione(const Lezione &lezione) { m_lezioneInAttesa = lezione; }
+
     const Tracciati &tracciati() const { return m_tracciati; }
     Animazione &animazione() { return m_animazione; }
     QMenu *menu() const { return m_menu; }
@@ -48,6 +59,9 @@ protected:
 
 private:
     void CALCOLA();
+    void Assi(double Incr);
+    void Traccia(const CostantiCurva &curva);
+    void MostraLezione(const Lezione &lezione);
     Tracciato TracciatoAttuale() const;
     void DescriviCurve(const CostantiCurva &ultima, int dentro);
     void NessunaCurva();
@@ -63,4 +77,5 @@ private:
     QMenu *m_menu;
     QAction *m_intestazione;
     QList<QAction *> m_tastiAnimazione; // in force while the animation runs
+    std::optional<Lezione> m_lezioneInAttesa;
 };
