@@ -42,13 +42,13 @@ if [ "$VERSION_CODENAME" = trixie ]; then
         cache=${XDG_CACHE_HOME:-$HOME/.cache}/ordelio-web
     progetto=$sorgente qtcache=$cache/qt emsdk=$HOME/emsdk
     trap 'fine || exit 1' EXIT
-    mkdir -p "$qtcache"
     mancano=$(mancanti)
     if [ -n "$mancano" ]; then
         [ "$(id -u)" -eq 0 ] || { echo "Missing packages. Run: sudo apt-get install$mancano"; exit 1; }
         echo "Installing:$mancano"
         installa "$mancano"
     fi
+    mkdir -p "$qtcache"
 else
     [ "$(id -u)" -eq 0 ] || { echo "[web] on Debian $VERSION_ID it builds in a Debian 13 root: run it as root" >&2; exit 1; }
     . "$qui/../radice-lib.sh"
