@@ -57,7 +57,7 @@ else
     # One run at a time; and before anything else, whatever a run that died hard left
     # mounted in the root, or this run stops here.
     exec 9>>"$cache/.blocco"
-    flock 9
+    flock -n 9 || { echo "[web] waiting for another run of web.sh to end" >&2; flock 9; }
     radice_smonta "$radice"
     trap 'fine || exit 1' EXIT
     dentro() { radice_dentro "$radice" "$@"; }
