@@ -19,9 +19,9 @@ FRESH_PACKAGES := debootstrap git
 WINDOWS_PACKAGES := $(TEST_PACKAGES) g++-mingw-w64-x86-64-posix ninja-build dpkg-dev xz-utils \
                     cmark-gfm zip wine wine64
 # The program for the browser: debootstrap for a Debian 13 root where the release is
-# older (web.sh installs emscripten there), python3 to serve the page; the desktops' road
-# in Debian's Chromium, and node for the dots.
-WEB_PACKAGES := debootstrap python3
+# older (web.sh installs emscripten there, or on Debian 13 itself), python3 to serve the
+# page; the desktops' road in Debian's Chromium, and node for the dots.
+WEB_PACKAGES := python3 $(shell . /etc/os-release && [ "$$VERSION_CODENAME" = trixie ] || echo debootstrap)
 WEB_TEST_PACKAGES := $(WEB_PACKAGES) $(TEST_PACKAGES) chromium nodejs
 # The same road on other desktops: an X11 window manager more, and Wayland compositors
 # (with XWayland, and Qt's Wayland platform for the program).
@@ -65,13 +65,13 @@ run: build
 	./build/ordelio
 
 # The tests also prove the build free of warnings on this release's compiler: the preset
-# `test` is `default` with warnings as errors, in the same folder; `default` turns them
-# off again, so a later `make run` builds as ever.
+# `test` is `default` with warnings as errors, in build-test/, so that going from one to
+# the other never builds everything again.
 test:
 	$(call installa,$(TEST_PACKAGES))
 	cmake --preset test
-	cmake --build --preset default
-	ctest --preset default
+	cmake --build --preset test
+	ctest --preset test
 
 # The whole-program road under mutter (X11) and under weston, mutter and kwin as
 # Wayland sessions, each with and without XWayland. REPEAT=N runs each row N times.
@@ -176,4 +176,4 @@ test-asan:
 	ctest --preset asan
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz build-windows build-web
+	rm -rf build build-test build-asan build-bench build-fuzz build-windows build-web

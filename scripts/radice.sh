@@ -4,12 +4,9 @@
 # machine's mirror and kept as a tarball in ORDELIO_FRESH_CACHE; prints the tarball.
 # Usage: radice.sh 12|13|testing
 set -euo pipefail
-case $1 in
-12) suite=bookworm ;;
-13) suite=trixie ;;
-testing) suite=testing ;;
-*) echo "[radice] unknown release '$1': give 12, 13 or testing" >&2; exit 2 ;;
-esac
+. "$(dirname "$0")/radice-lib.sh"
+suite=$(radice_suite "$1")
+suite=${suite%% *}
 cache=${ORDELIO_FRESH_CACHE:-/var/cache/ordelio-fresh}
 tarball=$cache/debian-$1-minbase.tar.gz
 # Testing changes every day: a root older than a week is made again.
@@ -25,6 +22,7 @@ if [ ! -f "$tarball" ]; then
         echo "[radice] debootstrap failed" >&2
         exit 1
     }
-    tar -C "$nuova/radice" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
+    # A part of its own: two runs may make the same root at once.
+    tar -C "$nuova/radice" -czf "$tarball.$$.part" . && mv "$tarball.$$.part" "$tarball"
 fi
 echo "$tarball"

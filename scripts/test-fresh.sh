@@ -6,26 +6,23 @@
 # Usage: test-fresh.sh [12|13|testing]   (12 when none is given)
 #
 # The pristine root is made once with debootstrap and kept as a tarball (radice.sh),
-# one for each release; every run unpacks it afresh, so nothing of an earlier run is
-# left. The mirror and the apt settings are this machine's own. A failed run says where
+# one for each release; every run unpacks it afresh (radice-lib.sh, as the browser's
+# build does), so nothing of an earlier run is left. The mirror and the apt settings
+# are this machine's own. A failed run says where
 # it stopped, and keeps its log, and the road's screens at its failures, in
 # ORDELIO_FRESH_LOGS.
 set -euo pipefail
 trap 'echo "[test-fresh] FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 debian=${1:-12}
-case $debian in
-12) suite=bookworm aggiornamenti=bookworm-updates ;;
-13) suite=trixie aggiornamenti=trixie-updates ;;
-testing) suite=testing aggiornamenti= ;;
-*) echo "[test-fresh] unknown release '$debian': give 12, 13 or testing" >&2; exit 2 ;;
-esac
+qui=$(cd "$(dirname "$0")" && pwd)
+. "$qui/radice-lib.sh"
+radice_suite "$debian" >/dev/null || exit 2
 # What runs in the root: the README's `make test`, and the other desktops where the
 # release is not the one CI also runs on this machine.
 obiettivi="test"
 [ "$debian" != 12 ] && obiettivi="test test-desktop"
 
-qui=$(cd "$(dirname "$0")" && pwd)
 sorgente=$(git -C "$qui/.." rev-parse --show-toplevel)
 commit=$(git -C "$sorgente" rev-parse HEAD)
 registri=${ORDELIO_FRESH_LOGS:-/var/tmp/ordelio-fresh}
@@ -36,18 +33,7 @@ lavoro=$(mktemp -d /var/tmp/ordelio-fresh.XXXXXX)
 radice=$lavoro/radice
 registro=$registri/$(date +%Y%m%d-%H%M%S)-debian$debian-${commit:0:12}.log
 
-smonta() {
-    local m
-    # Deepest first, so that nothing is still mounted below what is unmounted.
-    for m in $(findmnt -rn -o TARGET | grep -F "$radice" | sort -r); do
-        umount -l "$m" 2>/dev/null || true
-    done
-}
-pulisci() {
-    smonta
-    rm -rf --one-file-system "$lavoro"
-}
-trap pulisci EXIT
+trap 'radice_togli "$lavoro" || exit 1' EXIT
 trap 'exit 130' INT TERM
 
 inizio=$SECONDS
@@ -56,45 +42,14 @@ fase() {
     inizio=$SECONDS
 }
 
-mirror=$("$qui/mirror.sh")
-tarball=$("$qui/radice.sh" "$debian")
+"$qui/radice.sh" "$debian" >/dev/null
 fase "pristine root"
 
-mkdir "$radice"
-tar -C "$radice" -xzf "$tarball"
-# This machine's mirror for the release under test, and its security archive where
-# this machine has one; this machine's apt settings and name resolution.
-sicurezza=$(cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null |
-    grep -o -E 'https?://[^ ]*security[^ ]*' | head -n 1 || true)
-rm -f "$radice/etc/apt/sources.list" "$radice"/etc/apt/sources.list.d/*
-{
-    printf 'Types: deb\nURIs: %s\nSuites: %s %s\nComponents: main\n' "$mirror" "$suite" "$aggiornamenti"
-    if [ -n "$sicurezza" ]; then
-        printf '\nTypes: deb\nURIs: %s\nSuites: %s-security\nComponents: main\n' "$sicurezza" "$suite"
-    fi
-} >"$radice/etc/apt/sources.list.d/debian.sources"
-# Only the settings made on this machine (a proxy, say): a package's own file would be a
-# changed conffile in the root, and dpkg would stop to ask about it.
-for f in /etc/apt/apt.conf.d/*; do
-    dpkg -S "$f" >/dev/null 2>&1 || cp -a "$f" "$radice/etc/apt/apt.conf.d/"
-done
-# The testing archive's Release file may be past its Valid-Until date on a mirror.
-if [ "$debian" = testing ]; then
-    echo 'Acquire::Check-Valid-Until "false";' >"$radice/etc/apt/apt.conf.d/99ordelio-testing"
-fi
-cp /etc/resolv.conf "$radice/etc/resolv.conf"
-mount -t proc proc "$radice/proc"
-mount --rbind /sys "$radice/sys"
-mount --make-rslave "$radice/sys"
-mount --rbind /dev "$radice/dev"
-mount --make-rslave "$radice/dev"
-mount -t tmpfs tmpfs "$radice/tmp"
-mkdir -p "$radice/mnt/origine"
-mount --bind "$sorgente" "$radice/mnt/origine"
-mount -o remount,bind,ro "$radice/mnt/origine"
+radice_fai "$radice" "$debian"
+radice_monta "$radice" "$sorgente" /mnt/origine
 fase "fresh root unpacked"
 
-dentro() { chroot "$radice" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+dentro() { radice_dentro "$radice" "$@"; }
 contati() { dentro dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
 
 esito=0
