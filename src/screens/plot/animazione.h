@@ -57,7 +57,7 @@ private:
     void disegnaLaLettura(QPainter &pittore) const;
     QFont carattereDellaLettura() const; // larger in the projector mode
     QRect riquadro() const;              // the readout's box
-    QRect zona() const;     // all that the animation covers now
+    QRect zona() const;                  // all that the animation covers now
     void vaiA(int Alfa);
 
     bool m_attiva = false;

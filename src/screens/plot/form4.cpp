@@ -15,6 +15,7 @@
 #include "surface/twips.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -32,10 +33,11 @@ constexpr float Spostamento = 10;
 
 const QString ChiaveProiettore = QStringLiteral("proiettore");
 
-// The program's settings; a run that changes none writes no file.
+// The program's settings, kept under its name (a test program's under its own, so that no
+// test reads the user's); a run that changes none writes no file.
 QSettings Impostazioni()
 {
-    return QSettings(TitoloApplicazione, TitoloApplicazione);
+    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
 }
 
 } // namespace
