@@ -28,7 +28,7 @@ guasti=(
   "src/screens/constants/form3.cpp|s/setBackColor(text, Bianco);/(void)text;/|boxes not white again"
   "src/screens/plot/form4.cpp|s/constexpr float Spostamento = 10;/constexpr float Spostamento = 12;/|axes moved"
   "src/screens/plot/form4.cpp|/Form4::Command2_Click/,/^}/s/    Cls();//|Cancella e riprendi keeps the curves"
-  "src/screens/plot/form4.cpp|s/setDrawWidth(2)/setDrawWidth(1)/|one-pixel dots"
+  "src/screens/plot/form4.cpp|s/setDrawWidth(proiettore() ? 4 : 2)/setDrawWidth(proiettore() ? 4 : 1)/|one-pixel dots"
   "src/screens/plot/curva.cpp|s/const bool dentro = std::fabs(X) <= double(CX) \&\& /const bool dentro = /|no clipping across"
   "src/surface/schermo.cpp|s/const float CY = float(ScaleHeight() \/ 2.0);/const float CY = float(ScaleHeight() \/ 2.0 + 1);/|axes cross below the middle"
   "src/screens/intro/pagina.cpp|s/constexpr qreal PassoTab = 720.0/constexpr qreal PassoTab = 780.0/|tab stops moved"
@@ -53,6 +53,7 @@ guasti=(
   "src/screens/plot/form4.cpp|/app::Form2().Incr = lezione.calibrazione;/d|the calibration not restored: the next curve after a lesson at another height"
   "src/screens/plot/lezione.cpp|s/if (errore.error != QJsonParseError::NoError \&\& dati.contains/if (false \&\& dati.contains/|a truncated lesson not called damaged, but no lesson at all"
   "src/screens/plot/lezione.cpp|s/if (dati.size() > DimensioneMassima)/if (false)/|a lesson file of any size read whole and accepted"
+  "src/surface/palette.cpp|/^QColor ColoreDaProiettore/{n;s/^{\$/{ if (colore == QColor(255, 255, 0)) return colore;/}|the projector mode leaving yellow as it is, pale on the white ground"
 )
 
 cmake -S "$albero" -B "$albero/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && cmake --build "$albero/build" -j2 >/dev/null ||

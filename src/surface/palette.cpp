@@ -2,6 +2,7 @@
 #include "surface/palette.h"
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -25,4 +26,21 @@ QString NomeColore(int indice)
         "grigio", "blu",       "verde chiaro", "azzurro",     "rosso",       "fucsia", "giallo",      "bianco",
     };
     return QString::fromUtf8(nomi.at(std::size_t(indice))); // out of range throws, as QBColor does
+}
+
+double ContrastoSulBianco(QColor colore)
+{
+    const auto lineare = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double luminanza =
+        0.2126 * lineare(colore.redF()) + 0.7152 * lineare(colore.greenF()) + 0.0722 * lineare(colore.blueF());
+    return 1.05 / (luminanza + 0.05);
+}
+
+QColor ColoreDaProiettore(QColor colore)
+{
+    // A projector washes pale colours out on the white ground.
+    QColor scuro = colore.toHsv();
+    while (ContrastoSulBianco(scuro) < 4.5)
+        scuro.setHsv(scuro.hsvHue(), scuro.hsvSaturation(), scuro.value() - 1);
+    return scuro.toRgb();
 }

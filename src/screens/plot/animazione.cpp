@@ -3,7 +3,6 @@
 
 #include "screens/plot/curva.h"
 #include "surface/numeri.h"
-#include "surface/palette.h"
 
 #include <QApplication>
 #include <QLineF>
@@ -31,10 +30,10 @@ QFont carattere(qreal punti, bool grassetto)
     return f;
 }
 
-void freccia(QPainter &pittore, QPointF da, QPointF a, QColor colore)
+void freccia(QPainter &pittore, QPointF da, QPointF a, QColor colore, int spessore)
 {
     const QLineF linea(a, da);
-    pittore.setPen(QPen(colore, 3, Qt::SolidLine, Qt::RoundCap));
+    pittore.setPen(QPen(colore, spessore, Qt::SolidLine, Qt::RoundCap));
     pittore.drawLine(da, a);
     if (linea.length() < 12)
         return;
@@ -171,7 +170,7 @@ QString Animazione::lettura() const
 
 QRect Animazione::riquadro() const
 {
-    const QFontMetrics grande(carattere(14, true)), piccolo(carattere(9, false));
+    const QFontMetrics grande(carattereDellaLettura()), piccolo(carattere(9, false));
     // As wide as the widest text it may show: a point within the axes has at most four digits.
     const int larghezza = std::max({grande.horizontalAdvance(Lettura(360, {-8888.8, -8888.8})),
                                     grande.horizontalAdvance(LetturaSenzaPunto(360, {0, 0})),
@@ -206,7 +205,7 @@ void Animazione::disegna(QPainter &pittore) const
     pittore.setRenderHint(QPainter::Antialiasing);
 
     // The trail: the last degrees the point went through, where the plot has their dots.
-    QColor scia = QBColor(m_tracciato.curva->colore);
+    QColor scia = m_tracciato.colore();
     std::optional<QPointF> da = pixelAl(std::max(m_Alfa - Scia, 0));
     for (int a = std::max(m_Alfa - Scia, 0); a < m_Alfa; ++a) {
         const std::optional<QPointF> fin = pixelAl(a + 1);
@@ -230,12 +229,14 @@ void Animazione::disegnaIlPunto(QPainter &pittore, QPointF P) const
     const QPointF A(P.x(), O.y()), B(O.x(), P.y()); // the ends of the two components
 
     // The two components, their sum, and the lines that close the parallelogram.
-    pittore.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    const bool proiettore = m_tracciato.proiettore; // wider pens, to be seen from the back of the room
+    pittore.setPen(QPen(Qt::darkGray, proiettore ? 3 : 1, Qt::DashLine));
     pittore.drawLine(A, P);
     pittore.drawLine(B, P);
-    freccia(pittore, O, A, ColoreA);
-    freccia(pittore, O, B, ColoreB);
-    freccia(pittore, O, P, Qt::black);
+    const int spessore = proiettore ? 5 : 3;
+    freccia(pittore, O, A, ColoreA, spessore);
+    freccia(pittore, O, B, ColoreB, spessore);
+    freccia(pittore, O, P, Qt::black, spessore);
     pittore.setFont(carattere(11, true));
     pittore.setPen(ColoreA);
     pittore.drawText(QRectF(A.x() - 20, O.y() + (s.Y > 0 ? -24 : 4), 40, 20), Qt::AlignCenter, QStringLiteral("A"));
@@ -244,7 +245,7 @@ void Animazione::disegnaIlPunto(QPainter &pittore, QPointF P) const
 
     // The point.
     pittore.setPen(QPen(Qt::black, 1.5));
-    pittore.setBrush(QBColor(m_tracciato.curva->colore));
+    pittore.setBrush(m_tracciato.colore());
     pittore.drawEllipse(P, 6, 6);
 }
 
@@ -255,10 +256,18 @@ void Animazione::disegnaLaLettura(QPainter &pittore) const
     pittore.setBrush(QColor(255, 255, 255, 235));
     pittore.drawRoundedRect(r, 6, 6);
     pittore.setPen(Qt::black);
-    pittore.setFont(carattere(14, true));
-    const int riga = QFontMetrics(carattere(14, true)).lineSpacing();
+    pittore.setFont(carattereDellaLettura());
+    const int riga = QFontMetrics(carattereDellaLettura()).lineSpacing();
     pittore.drawText(r.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, lettura());
     pittore.setFont(carattere(9, false));
     pittore.drawText(r.adjusted(12, 12 + riga, -12, -8), Qt::AlignLeft | Qt::AlignTop,
                      (m_inPausa ? TastiInPausa : TastiInCorsa) + QStringLiteral("\nF5 o Esc: fine"));
+}
+
+QFont Animazione::carattereDellaLettura() const
+{
+    QFont f = carattere(14, true);
+    if (m_tracciato.proiettore)
+        f.setPixelSize(24);
+    return f;
 }

@@ -55,8 +55,9 @@ private:
     std::optional<QPointF> pixelAl(int Alfa) const;
     void disegnaIlPunto(QPainter &pittore, QPointF P) const; // the vectors and the point at P
     void disegnaLaLettura(QPainter &pittore) const;
-    QRect riquadro() const; // the readout's box
-    QRect zona() const;     // all that the animation covers now
+    QFont carattereDellaLettura() const; // larger in the projector mode
+    QRect riquadro() const;              // the readout's box
+    QRect zona() const;                  // all that the animation covers now
     void vaiA(int Alfa);
 
     bool m_attiva = false;

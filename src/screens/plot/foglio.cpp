@@ -27,7 +27,7 @@ QList<Voce> vociDellIntestazione(const Tracciati &tracciati)
     QList<Voce> voci;
     for (const Tracciato &t : tracciati.elenco())
         if (t.curva)
-            voci.append({TestoCostanti(*t.curva), QBColor(t.curva->colore)});
+            voci.append({TestoCostanti(*t.curva), t.colore()});
     return voci;
 }
 
@@ -90,7 +90,7 @@ void disegnaFigura(QPainter &pittore, QRectF pagina, const Tracciati &tracciati)
         pittore.drawLine(in(0, t.CY), in(t.ScaleWidth, t.CY));
         if (!t.curva)
             continue;
-        const QColor colore = QBColor(t.curva->colore);
+        const QColor colore = t.colore();
         for (int Alfa = 0; Alfa <= 360; ++Alfa)
             if (const PuntoCurva p = t.punto(Alfa); p.dentro)
                 pittore.fillRect(QRectF(in(p.x, p.y) - QPointF(lato, lato) / 2, QSizeF(lato, lato)), colore);

@@ -15,11 +15,13 @@
 #include "surface/twips.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+#include <QSettings>
 
 #include <utility>
 
@@ -28,6 +30,15 @@ namespace {
 // The plot in user units: 200 across, the vertical axis 10 right of the middle.
 constexpr float Larghezza = 200;
 constexpr float Spostamento = 10;
+
+const QString ChiaveProiettore = QStringLiteral("proiettore");
+
+// The program's settings, kept under its name (a test program's under its own, so that no
+// test reads the user's); a run that changes none writes no file.
+QSettings Impostazioni()
+{
+    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+}
 
 } // namespace
 
@@ -61,6 +72,11 @@ Form4::Form4() : Schermo(QStringLiteral("Form4"), Twips(0, 0, 10605, 6780).size(
                              &Form4::SalvaLaLezione));
     m_menu->addAction(
         Azione(QStringLiteral("Apri una lezione…"), QKeySequence(Qt::CTRL | Qt::Key_O), &Form4::ApriUnaLezione));
+    m_menu->addSeparator();
+    m_proiettore = Azione(QStringLiteral("Modalità proiettore"), QKeySequence(Qt::Key_F6), &Form4::CambiaProiettore);
+    m_proiettore->setCheckable(true);
+    m_proiettore->setChecked(Impostazioni().value(ChiaveProiettore).toBool());
+    m_menu->addAction(m_proiettore);
     TastiDellAnimazione();
 }
 
@@ -110,7 +126,7 @@ void Form4::Form_Activate()
 void Form4::Assi(double Incr)
 {
     setScaleMode(Scala::Centimetri);
-    setDrawWidth(2);
+    setDrawWidth(proiettore() ? 4 : 2); // 4 keeps the dots' centres where the 2-pixel ones have them
     std::tie(CX, CY) = ScalaEAssi(Larghezza, Incr, Spostamento);
 }
 
@@ -130,12 +146,20 @@ void Form4::CALCOLA()
     Traccia(CostantiCurva{*a, *b, *c, *d, *e, costanti.Miocolor});
 }
 
-// One curve's dots in its colour, at the scale set last.
+// One more curve, told to assistive technology.
 void Form4::Traccia(const CostantiCurva &curva)
+{
+    const int dentro = Punti(curva);
+    ++m_curve;
+    DescriviCurve(curva, dentro);
+}
+
+// One curve's dots in its colour, at the scale set last; how many are within the axes.
+int Form4::Punti(const CostantiCurva &curva)
 {
     Tracciato tracciato = TracciatoAttuale();
     tracciato.curva = curva;
-    const QColor colore = QBColor(curva.colore);
+    const QColor colore = tracciato.colore();
     int dentro = 0;
     for (int Alfa = 0; Alfa <= 360; ++Alfa)
         if (const PuntoCurva p = tracciato.punto(Alfa); p.dentro) {
@@ -143,13 +167,48 @@ void Form4::Traccia(const CostantiCurva &curva)
             ++dentro;
         }
     m_tracciati.aggiungi(tracciato);
-    ++m_curve;
-    DescriviCurve(*tracciato.curva, dentro);
+    return dentro;
+}
+
+bool Form4::proiettore() const
+{
+    return m_proiettore->isChecked();
+}
+
+void Form4::CambiaProiettore()
+{
+    Impostazioni().setValue(ChiaveProiettore, proiettore());
+    DisegnaDiNuovo();
+}
+
+void Form4::setProiettore(bool acceso)
+{
+    m_proiettore->setChecked(acceso);
+    DisegnaDiNuovo();
+}
+
+// What the plot holds, drawn again as the mode draws it: the same drawings in the same
+// order at their own calibrations, as they were drawn, so that the mode turned off
+// gives back the very pixels it found.
+void Form4::DisegnaDiNuovo()
+{
+    FermaAnimazione();
+    const std::vector<Tracciato> elenco = m_tracciati.elenco();
+    Cls();
+    m_tracciati.cancella();
+    for (const Tracciato &t : elenco) {
+        P1 = t.P1;
+        Assi(double(t.ScaleHeight) / double(t.ScaleWidth));
+        if (t.curva)
+            Punti(*t.curva);
+        else
+            m_tracciati.aggiungi(TracciatoAttuale());
+    }
 }
 
 Tracciato Form4::TracciatoAttuale() const
 {
-    return Tracciato{QSizeF(size()), ScaleWidth(), ScaleHeight(), P1, CX, CY, DrawWidth(), std::nullopt};
+    return Tracciato{QSizeF(size()), ScaleWidth(), ScaleHeight(), P1, CX, CY, DrawWidth(), proiettore(), std::nullopt};
 }
 
 void Form4::DescriviCurve(const CostantiCurva &ultima, int dentro)

@@ -47,6 +47,11 @@ public:
     // The program opened on a lesson: the first activation shows it, in place of a curve.
     void ApriAllaPrimaAttivazione(const Lezione &lezione) { m_lezioneInAttesa = lezione; }
 
+    // The projector mode: darker shades and wider pens, to be seen from the back of a
+    // classroom. The menu's toggle keeps the choice for the next run.
+    bool proiettore() const;
+    void setProiettore(bool acceso);
+
     const Tracciati &tracciati() const { return m_tracciati; }
     Animazione &animazione() { return m_animazione; }
     QMenu *menu() const { return m_menu; }
@@ -61,6 +66,9 @@ private:
     void CALCOLA();
     void Assi(double Incr);
     void Traccia(const CostantiCurva &curva);
+    int Punti(const CostantiCurva &curva);
+    void CambiaProiettore();
+    void DisegnaDiNuovo();
     void MostraLezione(const Lezione &lezione);
     Tracciato TracciatoAttuale() const;
     void DescriviCurve(const CostantiCurva &ultima, int dentro);
@@ -76,6 +84,7 @@ private:
     Animazione m_animazione;
     QMenu *m_menu;
     QAction *m_intestazione;
+    QAction *m_proiettore;
     QList<QAction *> m_tastiAnimazione; // in force while the animation runs
     std::optional<Lezione> m_lezioneInAttesa;
 };

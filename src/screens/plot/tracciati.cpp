@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/plot/tracciati.h"
 
+#include "surface/palette.h"
 #include "surface/scala.h"
 
 #include <algorithm>
@@ -11,6 +12,12 @@ QPointF Tracciato::pixel(float x, float y) const
     scala.setScaleWidth(ScaleWidth, area);
     scala.setScaleHeight(ScaleHeight, area);
     return scala.inPixel(x, y, area);
+}
+
+QColor Tracciato::colore() const
+{
+    const QColor colore = QBColor(curva->colore);
+    return proiettore ? ColoreDaProiettore(colore) : colore;
 }
 
 void Tracciati::aggiungi(const Tracciato &tracciato)

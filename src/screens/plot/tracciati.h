@@ -3,6 +3,7 @@
 
 #include "screens/plot/curva.h"
 
+#include <QColor>
 #include <QPointF>
 #include <QSizeF>
 
@@ -16,11 +17,14 @@ struct Tracciato
     QSizeF area; // the client area, logical pixels
     float ScaleWidth, ScaleHeight, P1, CX, CY;
     int DrawWidth;
+    bool proiettore; // drawn in the projector mode: the curve in its darker shade
     std::optional<CostantiCurva> curva;
     bool operator==(const Tracciato &) const = default;
 
     // Where a point in the drawing's user units lands, in logical pixels of its area.
     QPointF pixel(float x, float y) const;
+    // The curve's colour as drawn.
+    QColor colore() const;
     // The curve's point at Alfa, as CALCOLA placed it.
     PuntoCurva punto(int Alfa) const { return Punto(std::int16_t(Alfa), P1, *curva, CX, CY); }
 };

@@ -190,6 +190,39 @@ private slots:
         QVERIFY(!a.attiva());
     }
 
+    // In the projector mode each colour of the sequence, as the plot draws it, reads at
+    // 4.5:1 or more on white, in its own hue.
+    void ilProiettoreSiLegge_data()
+    {
+        QTest::addColumn<int>("indice");
+        for (int i = 1; i <= 15; ++i)
+            QTest::addRow("%d", i) << i;
+    }
+    void ilProiettoreSiLegge()
+    {
+        QFETCH(int, indice);
+        app::Form3().Miocolor = std::int16_t(indice - 1);
+        Form4 &f = attiva(Tipiche);
+        f.setProiettore(true);
+        const PuntoCurva p = f.tracciati().ultimaCurva()->punto(0);
+        const QColor c = f.disegno().colore(f.tracciati().ultimaCurva()->pixel(p.x, p.y));
+        const auto L = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        QVERIFY(1.05 / (0.2126 * L(c.redF()) + 0.7152 * L(c.greenF()) + 0.0722 * L(c.blueF()) + 0.05) >= 4.5);
+        QCOMPARE(c.hsvHue(), QBColor(indice).hsvHue());
+    }
+
+    // A dot in the projector mode is 3 pixels wide or more; the mode turned off gives the
+    // plot back as it was.
+    void unPuntoDaProiettore()
+    {
+        Form4 &f = attiva({0.0, 0.0, 0.0, 0.0, 1.0}); // every dot on the crossing of the axes
+        const QImage prima = f.disegno().immagine();
+        f.setProiettore(true);
+        QVERIFY(conta(ImmagineDelDisegno(f.disegno()), QBColor(1)) >= 9);
+        f.setProiettore(false);
+        QCOMPARE(f.disegno().immagine(), prima);
+    }
+
     void lElencoDelleCurve()
     {
         Form4 &f = attiva(Tipiche);
